@@ -6543,6 +6543,9 @@ help desk	n	ügyfélszolgálat[ügyfélszolgálatok]
 ticket office	n	jegypénztár[jegypénztárak,at=ban,in=ban]
 final exam	n	záróvizsga[záróvizsgák]
 waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
+skating rink	n	korcsolyapálya
+ice rink	n	jégpálya
+rink	n	jégpálya
 waiting list	n	várólista[várólisták,on=n]
 check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
 checkup	n	kivizsgálás[kivizsgálások] ; ellenőrzés

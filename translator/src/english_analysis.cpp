@@ -6755,11 +6755,14 @@ void participlesBeforeNounsOfKnownVerbs(const lexicon::CoreLexicon& core, const 
                                         std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& t = toks[i];
-    // (after an owner the clause reader would take the verb for the clause's: left as it is)
-    if (t.tag != PartOfSpeech::adjective || t.entry || t.words != 1 || t.pauseAfter || toks[i - 1].possessor ||
+    if (t.tag != PartOfSpeech::adjective || t.entry || t.words != 1 || t.pauseAfter ||
         toks[i + 1].tag != PartOfSpeech::noun || core.find(t.lower, PartOfSpeech::adjective))
       continue;
     const bool ing = endsWith(t.lower, "ing");
+    // (after an owner the clause reader would take a verb for the clause's: a past participle
+    // there stays an adjective with the verb's participle as its word, "a város elfelejtett utcái")
+    const bool owned = toks[i - 1].possessor;
+    if (owned && ing) continue;
     DictionaryEntry d;
     if (ing ? toks[i - 1].tag != PartOfSpeech::determiner && toks[i - 1].tag != PartOfSpeech::possessive
             : dict.find(t.lower, d))
@@ -6768,7 +6771,10 @@ void participlesBeforeNounsOfKnownVerbs(const lexicon::CoreLexicon& core, const 
       if (r.tag == PartOfSpeech::verb && (r.form == VerbForm::ing) == ing &&
           (r.form == VerbForm::ing || r.form == VerbForm::past))
         if (const lexicon::Entry* verb = core.find(r.lemma, PartOfSpeech::verb)) {
-          t.tag = PartOfSpeech::verb, t.entry = verb, t.lemma = r.lemma, t.form = r.form;
+          if (!owned)
+            t.tag = PartOfSpeech::verb, t.entry = verb, t.lemma = r.lemma, t.form = r.form;
+          else if (!verb->senses.empty() && verb->senses.front().word.find(' ') == std::string::npos)
+            t.dictionarySenses = {finishedParticiple(verb->senses.front())};
           break;
         }
   }

@@ -147,14 +147,6 @@ bool saysWhereTo(std::string_view post) {
   return std::any_of(std::begin(kGoals), std::end(kGoals), [&](const auto& g) { return g.second == post; });
 }
 
-// The participle of a finished past, the third person of the past with the finishing prefix:
-// "ellopott", "mellékelt".
-std::string finishedParticiple(const Sense& vs) {
-  const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
-  return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
-                            Agreement{3, false, false, false});
-}
-
 // Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
 bool saysWhenToCome(const std::vector<Token>& t) {
   using D = TimePhrase::Deixis;
@@ -1037,6 +1029,7 @@ class Generator {
     bool attributive = false;  // said as an adjective, not joined
   };
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  std::optional<std::string> purposeParticiple(std::size_t k, const NounPhrase& np) const;
   // Whether the capitalised word at k right before the phrase's head names the street the
   // head is ("Rose Street", "Church Road", "Station Square").
   bool streetName(std::size_t k, const NounPhrase& np) const {
@@ -1965,7 +1958,9 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
     } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
       // "the stolen car": "az ellopott autó"
       // (what does it, without an object: the sense's own verb for that, "csatlakozó")
-      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
+      if (auto purpose = purposeParticiple(k, np))
+        compound = std::move(*purpose);  // "sütőverseny", "úszómedence": one word
+      else if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
         emit(tk.form != VerbForm::ing ? finishedParticiple(*vs) : doerParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
@@ -2086,6 +2081,17 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
   if (!post.empty()) emit(post, np.head);
 }
 
+// The "-ó/-ő" word of an "-ing" noun said as the verb's noun in "-ás/-és" ("mosás": "mosó"), what
+// a thing after it is for; none for another word.
+std::optional<std::string> purposeOfAction(const Token& tk, const std::string& w) {
+  static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
+  if (tk.lower.size() <= 4 || !tk.lower.ends_with("ing") || w.size() <= 4 || w.find(' ') != std::string::npos)
+    return std::nullopt;
+  if (w.ends_with(kBack)) return w.substr(0, w.size() - kBack.size()) + "\xC3\xB3";
+  if (w.ends_with(kFront)) return w.substr(0, w.size() - kFront.size()) + "\xC5\x91";
+  return std::nullopt;
+}
+
 // A noun right before the head noun: Hungarian writes the two as one word ("bus station":
 // "buszállomás", an "e-mail" joined with a hyphen), or says the first as its adjective where the
 // lexicon gives one ("birthday party": "születésnapi buli").
@@ -2097,6 +2103,11 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
     return std::nullopt;
   const Sense* ms = coreSense(tk, sense(k));
   const Sense* hs = coreSense(head, sense(np.head));
+  // ("drinking water", "washing basket": an "-ing" noun only the dictionary has, "ivás", names
+  // the thing's purpose all the same, "ivóvíz", "mosókosár")
+  if (!ms && hs && !hs->name && !hs->person && hs->word.find(' ') == std::string::npos &&
+      !tk.dictionarySenses.empty())
+    if (auto purpose = purposeOfAction(tk, tk.dictionarySenses.front())) return Modifier{*purpose, false};
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
@@ -2109,13 +2120,29 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
   // for by the verb's "-ó/-ő" form: "washing machine": "mosógép", "reading room":
   // "olvasóterem", "parking machine": "parkolóautomata" (not "mosásgép")
-  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && ms->word.size() > 4) {
-    static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
-    const std::string& w = ms->word;
-    if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
-    if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
-  }
+  if (auto purpose = purposeOfAction(tk, ms->word)) return Modifier{*purpose, false};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
+}
+
+// "the baking contest", "a swimming race", "the waiting area": the "-ing" of an activity right
+// before a thing names what the thing is for, the verb's "-ó/-ő" form without its prefix written
+// together with it ("sütőverseny", "úszóverseny", "mosószer"); a person doing it stays apart ("a
+// futó lány"), and so does any other verb's, a change going on ("rising prices": "emelkedő árak").
+std::optional<std::string> Generator::purposeParticiple(std::size_t k, const NounPhrase& np) const {
+  static constexpr std::string_view kActivities[] = {"bake", "cook", "swim",  "skate", "wait", "park",
+                                                     "wash", "iron", "chop",  "fry",   "mix",  "run",
+                                                     "drink", "read", "write", "climb", "sew", "hear", "walk"};
+  const Token& tk = t_[k];
+  const Token& head = t_[np.head];
+  if (k + 1 != np.head || tk.form != VerbForm::ing || !listed(kActivities, tk.lemma) ||
+      head.tag != PartOfSpeech::noun || !head.entry || head.entry->pos != PartOfSpeech::noun)
+    return std::nullopt;
+  const Sense* vs = coreSense(tk, sense(k));
+  const Sense* hs = coreSense(head, sense(np.head));
+  if (!vs || !hs || hs->person || hs->name || vs->word.find(' ') != std::string::npos ||
+      hs->word.find(' ') != std::string::npos)
+    return std::nullopt;
+  return presentParticipleOf(VerbStem{vs->word, "", ""});
 }
 
 void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,
