@@ -597,11 +597,53 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// A unit's symbol with the ending of its adjective after a hyphen, as its spoken word takes it
+// ("kg-os" of "kilogramm", "km-es" of "kilométer"); empty for another word. (A speed's "km/h-s"
+// is left out: the spelling dictionaries know no form with a slash.)
+std::string symbolAdjective(std::string_view symbol, std::string_view written) {
+  static constexpr std::pair<std::string_view, std::string_view> kSymbols[] = {
+      {"kg", "os"}, {"g", "os"},  {"km", "es"}, {"m", "es"},  {"cm", "es"}, {"mm", "es"},
+      {"ml", "es"}, {"mb", "os"}, {"gb", "os"}, {"tb", "os"}, {"kw", "os"}};
+  for (const auto& [unit, ending] : kSymbols)
+    if (unit == symbol) return std::string(written) + "-" + std::string(ending);
+  return {};
+}
+
+// A number written in digits and the symbol of a unit, either of them the tokens at i and i + 1,
+// made the "-s" adjective of a noun, as one token at i: "5 kg-os", "10 km-es". False, and the
+// tokens untouched, when they are no such thing.
+bool symbolMeasureAt(std::vector<Token>& toks, std::size_t i) {
+  if (i + 1 >= toks.size() || toks[i].tag != PartOfSpeech::number || toks[i].value <= 0 ||
+      toks[i].lower != std::to_string(toks[i].value) || toks[i].pauseAfter)
+    return false;
+  const std::string suffix = symbolAdjective(toks[i + 1].lower, toks[i + 1].written);
+  if (suffix.empty()) return false;
+  makeCountedAdjective(toks[i], toks[i].value, true, suffix, true);
+  toks[i].entry = nullptr;
+  toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+  toks[i].pauseAfter = toks[i + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  return true;
+}
+
+// "a 5 kg bag", "a 10 km run": a number and a unit's symbol before a noun are its adjective ("egy
+// 5 kg-os táska", "egy 10 km-es futás")
+void symbolMeasuresBeforeNouns(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i + 2].tag == PartOfSpeech::noun && !toks[i + 1].pauseAfter) symbolMeasureAt(toks, i);
+}
+
 // "a carp weighing nearly twenty kilograms", "a tunnel measuring 300 metres": the weight or
 // size of a thing after it is its "-s" adjective before the noun, with the bound the number
-// had ("közel húszkilós ponty", "300 méteres alagút")
+// had ("közel húszkilós ponty", "300 méteres alagút"); so is a measure after "of" ("gusts of up
+// to 50 km": "akár 50 km-es dugók", "a delay of two hours": "kétórás késés")
 void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing"};
+  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing", "of"};
+  // (what "of" measures: a unit, not a count of things, "a group of ten students")
+  static constexpr std::string_view kUnitsOfMeasure[] = {
+      "kilometre", "kilometer", "metre", "meter", "centimetre", "centimeter", "litre", "liter", "gram",
+      "kilo", "kilogram", "degree", "euro", "dollar", "pound", "forint", "percent", "mile",
+      "minute", "hour", "day", "week", "month", "year"};
   static constexpr std::pair<std::string_view, std::string_view> kBounds[] = {
       {"nearly", "k\xC3\xB6zel"}, {"almost", "k\xC3\xB6zel"},   {"about", "mintegy"},
       {"around", "mintegy"},      {"roughly", "mintegy"},      {"approximately", "mintegy"},
@@ -617,6 +659,20 @@ void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& to
     // the unit as the lexicon has it ("kilograms": "kilo", as a carp is "húszkilós")
     std::string unit = toks[n + 1].lower;
     if (unit.size() > 3 && unit.back() == 's' && !core.find(unit, PartOfSpeech::noun)) unit.pop_back();
+    const bool of = toks[i + 1].lower == "of";
+    if (of && (n + 2 < toks.size() && !toks[n + 1].pauseAfter && toks[n + 2].tag == PartOfSpeech::noun)) continue;
+    if (of && symbolMeasureAt(toks, n)) {
+      Token measure = std::move(toks[n]);
+      if (!bound.empty()) measure.dictionarySenses[0] = std::string(bound) + " " + measure.dictionarySenses[0];
+      measure.words += measure.word - toks[i + 1].word;
+      measure.word = toks[i + 1].word;
+      toks[i].pauseAfter = measure.pauseAfter;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(n) + 1);
+      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(measure));
+      ++i;
+      continue;
+    }
+    if (of && !listed(kUnitsOfMeasure, unit)) continue;
     if (unit == "kilogram" || unit == "kilogramme" || unit == "kg") unit = "kilo";
     const std::string suffix = countedAdjective(core, unit);
     if (suffix.empty()) continue;
@@ -7172,6 +7228,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   actionsDuring(core_, toks);
+  symbolMeasuresBeforeNouns(toks);
   measuresAfterNouns(core_, toks);
   longByAMeasure(core_, toks);
   participlesAfterNouns(toks);

@@ -2208,6 +2208,16 @@ TEST(PhrasesTest, AWeightOrSizeAfterANounIsItsAdjective) {
   EXPECT_EQ(hungarian("It was a meeting lasting three hours."), "H\xC3\xA1rom\xC3\xB3r\xC3\xA1s megbesz\xC3\xA9l\xC3\xA9s volt.");
 }
 
+// A measure after "of" is the noun's adjective too, a unit's symbol with its ending after a
+// hyphen ("5 kg-os"); a count of things after "of" is not ("a group of ten students").
+TEST(PhrasesTest, AMeasureAfterOfOrASymbolBeforeANounIsItsAdjective) {
+  EXPECT_EQ(hungarian("I carried a 5 kg bag."), "Cipeltem egy 5 kg-os t\xC3\xA1sk\xC3\xA1t.");
+  EXPECT_EQ(hungarian("He ran a 10 km race."), "Futott egy 10 km-es versenyt.");
+  EXPECT_EQ(hungarian("There was a delay of two hours."), "Volt egy k\xC3\xA9t\xC3\xB3r\xC3\xA1s k\xC3\xA9s\xC3\xA9s.");
+  EXPECT_EQ(hungarian("We had a temperature of 30 degrees."), "30 fokos h\xC5\x91m\xC3\xA9rs\xC3\xA9klet\xC3\xBCnk volt.");
+  EXPECT_TRUE(has(hungarian("Expect queues of up to 5 km."), "ak\xC3\xA1r 5 km-es"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 namespace lexiton::translator {
