@@ -2055,7 +2055,7 @@ pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
 perform	v	előad[intr=fel|lép] ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
-performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
+performance	n	előadás[előadások,to=ra,at=n,for=ra] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
 personal	adj	személyes ; saját
@@ -7600,7 +7600,7 @@ erosion	n	erózió ; kopás
 ecological	adj	ökológiai
 organic	adj	organikus ; szerves
 # culture: the arts, books, music, film and the stage
-premiere	n	bemutató[bemutatók,at=n] ; ősbemutató
+premiere	n	bemutató[bemutatók,at=n,for=ra,to=ra] ; ősbemutató
 art gallery	n	képtár[képtárak,3sg=képtára,in=ban] ; galéria
 film director	n	filmrendező[filmrendezők,person]
 playwright	n	drámaíró[drámaírók,person] ; színműíró

@@ -1093,12 +1093,35 @@ void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     return verb && verb->pos == PartOfSpeech::verb && !verb->senses.empty() &&
            verb->senses.front().note("for") == "ra";
   };
+  // ("the invoice for March", "the menu for Christmas": a month, a day or a feast named bare is
+  // its own adjective, "a márciusi számla", "a karácsonyi menü")
+  auto namedTime = [&](std::size_t k) -> std::string {
+    const Token& w = toks[k];
+    if (w.time || w.tag != PartOfSpeech::noun || w.plural || w.possessor ||
+        (k + 1 < toks.size() && !w.pauseAfter &&
+         (toks[k + 1].tag == PartOfSpeech::noun || toks[k + 1].tag == PartOfSpeech::number)))
+      return {};
+    const lexicon::Entry* e = w.entry ? w.entry : core.find(w.lemma, PartOfSpeech::noun);
+    if (!e || e->pos != PartOfSpeech::noun || e->senses.empty() || e->senses.front().note("time").empty())
+      return {};
+    return std::string(e->senses.front().note("attr"));
+  };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
     if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
-        toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
-        !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
+        toks[i - 1].possessor || !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
       continue;
+    std::string named = toks[i].lower == "for" ? namedTime(i + 1) : std::string();
+    if (!named.empty()) {
+      when.tag = PartOfSpeech::adjective;
+      when.entry = nullptr;
+      when.dictionarySenses = {std::move(named)};
+      when.participle = true;
+      when.word = toks[i].word, when.words += 1;
+      toks.erase(toks.begin() + long(i));
+      continue;
+    }
+    if (!when.time || !when.time->unit || when.time->unit->senses.empty()) continue;
     const TimePhrase& tp = *when.time;
     // ("my bill from last month": "a múlt havi számlám", a time past)
     if (toks[i].lower == "from" && tp.deixis == Deixis::next) continue;

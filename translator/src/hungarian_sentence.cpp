@@ -1405,6 +1405,19 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         !t_[source.head].time && !unitOfTime(t_[source.head].lemma))
       np.placeAttribute = np.end, np.end = source.end;
   }
+  // "tickets for the premiere", "an invoice for 200 euros": what a ticket, a bill or a booking is
+  // for says which one, before it with "szóló", "a bemutatóra szóló jegyek" (a verb's object
+  // keeps it after, where the verb has it too: "Vettem egy jegyet a koncertre")
+  static constexpr std::string_view kValidFor[] = {"ticket", "invoice", "bill",   "voucher", "coupon",
+                                                   "reservation", "booking", "permit", "pass", "receipt"};
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      listed(kValidFor, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "for" &&
+      !(np.begin > 0 && t_[np.begin - 1].tag == PartOfSpeech::verb) &&
+      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase what = readNounPhrase(np.end + 1);
+    if (!what.pronoun && !peopleSense(what.head) && !isDuration(what) && what.end > np.end + 1)
+      np.placeAttribute = np.end, np.end = what.end;
+  }
   // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
   // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
   // nehezebb csomagok")
@@ -1749,6 +1762,18 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
                   t_[out_.back().token].tag == PartOfSpeech::number))
             count.insert(count.begin(), std::move(out_.back())), out_.pop_back();
         }
+      }
+      if (in == "for") {
+        // (a number alone counts heads: "két főre szóló asztal")
+        const NounPhrase what = readNounPhrase(after);
+        if (what.end == what.begin + 1 && t_[what.head].tag == PartOfSpeech::number)
+          emitPrepositionalPhrase(np.placeAttribute);
+        else
+          emitNounPhrase(what, Case::sublative);
+        suppressArticle_ = SIZE_MAX;
+        emit("sz\xC3\xB3l\xC3\xB3", np.placeAttribute);  // "szóló"
+        for (HungarianWord& w : count) out_.push_back(std::move(w));
+        return;
       }
       const std::size_t before = out_.size();
       emitPrepositionalPhrase(np.placeAttribute);

@@ -2497,3 +2497,21 @@ TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+// What a ticket, a bill or a booking is for says which one: before it with "szóló"; a month or
+// a feast after "for" is its adjective ("a márciusi számla").
+TEST(PhrasesTest, WhatATicketOrABillIsForStandsBeforeIt) {
+  EXPECT_EQ(hungarian("All tickets for the premiere were sold."),
+            "A bemutat\xC3\xB3ra sz\xC3\xB3l\xC3\xB3 minden jegyet eladtak.");
+  EXPECT_EQ(hungarian("I have a voucher for a free coffee."),
+            "Van egy ingyenes k\xC3\xA1v\xC3\xA9ra sz\xC3\xB3l\xC3\xB3 utalv\xC3\xA1nyom.");
+  // (a verb's object keeps it after, as the verb does)
+  EXPECT_EQ(hungarian("I bought a ticket for the concert."), "Vettem egy jegyet a koncertre.");
+  EXPECT_EQ(hungarian("Please pay the invoice for March."), "K\xC3\xA9rj\xC3\xBCk, fizesse ki a m\xC3\xA1rciusi sz\xC3\xA1ml\xC3\xA1t.");
+  EXPECT_EQ(hungarian("The menu for Christmas is ready."), "A kar\xC3\xA1" "csonyi men\xC3\xBC k\xC3\xA9sz.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
