@@ -874,19 +874,24 @@ class Generator {
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
   }
   // "your garages and sheds", "the eggs and sugar": the owner or "the" opening the phrase before
-  // `conj` stands for the second too when that one is bare ("a garázsait és a fészereit"); its
-  // word, if so.
+  // `conj` stands for the next member too when that one is bare ("a garázsait és a fészereit");
+  // its word, if so. `conj` is "and" or "or", or the last word before a list's comma; the bare
+  // members before are passed over ("my keys, wallet and phone": "a kulcsaimat, a pénztárcámat
+  // és a telefonomat").
   std::optional<std::size_t> openerSharedAcross(std::size_t conj) const {
     if (conj + 1 >= n_ || (t_[conj + 1].tag != PartOfSpeech::noun && t_[conj + 1].tag != PartOfSpeech::adjective))
       return std::nullopt;
-    std::size_t k = conj;
-    while (k > 0 && !t_[k - 1].pauseAfter && !t_[k - 1].possessor &&
-           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective))
+    const std::size_t member = t_[conj].tag == PartOfSpeech::conjunction ? conj : conj + 1;
+    std::size_t k = member;
+    while (k > 0 && !t_[k - 1].possessor &&
+           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective) &&
+           (!t_[k - 1].pauseAfter || t_[k - 1].tag == PartOfSpeech::noun))
       --k;
-    if (k == conj || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
+    if (k == member || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
       return std::nullopt;
     return k - 1;
   }
+  void emitSharingOpener(const NounPhrase& np, std::optional<std::size_t> opener, std::size_t at);
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
   bool continuesList(std::size_t i) const {
     const NounPhrase np = readNounPhrase(i);
@@ -6627,6 +6632,17 @@ std::optional<std::size_t> Generator::emitCountOfOwned(std::size_t pos) {
 }
 
 // A part that is neither the subject nor the verb group.
+// A list's next member in the case of the one before; with the owner or "the" it shares, that
+// said again ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot";
+// "a garázsait és a fészereit").
+void Generator::emitSharingOpener(const NounPhrase& np, std::optional<std::size_t> opener, std::size_t at) {
+  if (opener) emit("a", at);
+  if (opener && t_[*opener].tag == PartOfSpeech::possessive)
+    emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
+  else
+    emitNounPhrase(np, lastCase_);
+}
+
 std::size_t Generator::emitOtherPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   const Token& tk = t_[pos];
@@ -6655,7 +6671,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       continuesList(pos)) {
     const std::size_t first = out_.size();
     const NounPhrase np = readNounPhrase(pos);
-    emitNounPhrase(np, lastCase_);
+    emitSharingOpener(np, openerSharedAcross(pos - 1), pos);
     if (out_.size() > first) out_[first].commaBefore = true;
     return np.end;
   }
@@ -6666,13 +6682,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
     emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
-    // ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot")
-    const auto opener = openerSharedAcross(pos);
-    if (opener) emit("a", pos);  // "a garázsait és a fészereit"
-    if (opener && t_[*opener].tag == PartOfSpeech::possessive)
-      emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
-    else
-      emitNounPhrase(np, lastCase_);
+    emitSharingOpener(np, openerSharedAcross(pos), pos);
     return np.end;
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)

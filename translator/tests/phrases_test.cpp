@@ -2485,6 +2485,11 @@ TEST(PhrasesTest, AnOwnerOwnsBothNounsJoinedByAnd) {
   // "the" before the first is said again before the second, "az" before a vowel
   EXPECT_EQ(hungarian("We cleaned the kitchen and office."), "Kitakarítottuk a konyhát és az irodát.");
   EXPECT_EQ(hungarian("I sold my bike and car."), "Eladtam a biciklimet és az autómat.");
+  // and every bare member of a longer list, after a comma too
+  EXPECT_EQ(hungarian("I lost my keys, wallet and phone."), "Elvesztettem a kulcsaimat, a pénztárcámat és a telefonomat.");
+  EXPECT_EQ(hungarian("Mix the flour, sugar and butter."), "Keverje össze a lisztet, a cukrot és a vajat.");
+  // (a list without an opener stays bare)
+  EXPECT_EQ(hungarian("We need bread, milk and eggs."), "Szükségünk van kenyérre, tejre és tojásokra.");
 }
 
 TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
