@@ -7051,15 +7051,9 @@ bool subjectPronoun(const Token& t) {
                                             t.lower == "she" || t.lower == "we" || t.lower == "they");
 }
 
-// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
-// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba"); in
-// words to ninety-nine, in digits as written.
-void numberedOnes(std::vector<Token>& toks) {
-  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
-                                                   "exit", "junction", "chapter", "page", "seat", "table",
-                                                   "question", "track", "hall", "ward", "door",
-                                                   "flight", "flat", "apartment", "house", "floor",
-                                                   "level", "lane", "window", "counter", "zone"};
+// The "-s" label of a number, what names one of a numbered series ("négyes", "12-es", "305-ös"):
+// in words to ninety-nine, in digits as written.
+std::string labelOfNumber(long long n, bool digits) {
   // the label of a last digit, of a ten, in words and as a suffix after digits
   static constexpr std::string_view kUnits[][2] = {
       {"", ""},        {"egyes", "es"}, {"kettes", "es"},  {"h\xC3\xA1rmas", "as"}, {"n\xC3\xA9gyes", "es"},
@@ -7075,6 +7069,24 @@ void numberedOnes(std::vector<Token>& toks) {
       {"hetvenes", "hetven", "es"},
       {"nyolcvanas", "nyolcvan", "as"},
       {"kilencvenes", "kilencven", "es"}};
+  if (!digits && n < 100)
+    return n % 10 == 0 ? std::string(kTens[n / 10][0])
+                       : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
+  return std::to_string(n) + "-" +
+         std::string(n % 10 ? kUnits[n % 10][1]
+                     : n % 100 ? kTens[n % 100 / 10][2]
+                     : n % 1000 ? std::string_view("as")
+                                : std::string_view("es"));
+}
+
+// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
+// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba").
+void numberedOnes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
+                                                   "exit", "junction", "chapter", "page", "seat", "table",
+                                                   "question", "track", "hall", "ward", "door",
+                                                   "flight", "flat", "apartment", "house", "floor",
+                                                   "level", "lane", "window", "counter", "zone"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& noun = toks[i];
     Token& number = toks[i + 1];
@@ -7090,16 +7102,7 @@ void numberedOnes(std::vector<Token>& toks) {
       continue;
     const long long n = number.value;
     const bool digits = !number.lower.empty() && number.lower[0] >= '0' && number.lower[0] <= '9';
-    std::string label;
-    if (!digits && n < 100)
-      label = n % 10 == 0 ? std::string(kTens[n / 10][0])
-                          : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
-    else
-      label = std::to_string(n) + "-" +
-              std::string(n % 10 ? kUnits[n % 10][1]
-                          : n % 100 ? kTens[n % 100 / 10][2]
-                          : n % 1000 ? std::string_view("as")
-                                     : std::string_view("es"));
+    const std::string label = labelOfNumber(n, digits);
     number.tag = PartOfSpeech::adjective;
     number.value = -1;
     number.dictionarySenses = {label};
@@ -7110,6 +7113,43 @@ void numberedOnes(std::vector<Token>& toks) {
     toks[i].pauseAfter = false;
     toks[i + 1].pauseAfter = pause;
     toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, toks[i].word));
+    i += 2;
+  }
+}
+
+// "Call me on 06 30 123 4567", "reach us at 0800 123 456": a phone number after "on" or "at" is
+// the number it labels, "a 06 30 123 4567-es számon": three or more groups of digits, or two
+// when the first opens with a nought.
+void phoneNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  auto digitGroup = [&](std::size_t k) {
+    const std::string& w = toks[k].lower;
+    return toks[k].tag == PartOfSpeech::number && !w.empty() &&
+           std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const lexicon::Entry* number = core.find("number", PartOfSpeech::noun);
+  for (std::size_t i = 1; number && i + 2 < toks.size(); ++i) {
+    if ((toks[i - 1].lower != "on" && toks[i - 1].lower != "at") || !digitGroup(i)) continue;
+    std::size_t end = i + 1;
+    while (end < toks.size() && digitGroup(end) && !toks[end - 1].pauseAfter) ++end;
+    if (end - i < 2 || (end - i == 2 && toks[i].lower[0] != '0')) continue;
+    Token& label = toks[i];
+    const std::size_t at = label.word;
+    std::string written = label.written;
+    for (std::size_t k = i + 1; k < end; ++k) written += " " + toks[k].written;
+    const std::string& last = toks[end - 1].lower;
+    const std::string suffix = labelOfNumber(std::stoll(last.substr(last.size() > 6 ? last.size() - 6 : 0)), true);
+    label.tag = PartOfSpeech::adjective;
+    label.value = -1;
+    label.entry = nullptr;
+    label.dictionarySenses = {written + suffix.substr(suffix.find('-'))};
+    label.words = toks[end - 1].word + toks[end - 1].words - label.word;
+    Token noun = impliedWord("number", PartOfSpeech::noun, at);
+    noun.entry = number;
+    noun.pauseAfter = toks[end - 1].pauseAfter;
+    label.pauseAfter = false;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(end));
+    toks.insert(toks.begin() + std::ptrdiff_t(i) + 1, std::move(noun));
+    toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, at));
     i += 2;
   }
 }
@@ -7161,6 +7201,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   causedDeedsAsReasons(core_, toks);
   costAsAVerb(core_, toks);
   numberedOnes(toks);
+  phoneNumbers(core_, toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
   awayFrom(toks);

@@ -1658,6 +1658,14 @@ TEST(PhrasesTest, ANumberAfterWhatItNamesOneOfIsItsLabel) {
   EXPECT_TRUE(has(hungarian("I stood on the empty platform."), "Az üres peronon"));
 }
 
+TEST(PhrasesTest, APhoneNumberCalledOnIsTheNumberItLabels) {
+  // "on" a phone number is "a ...-es számon", the label's ending by the last group's last digit
+  EXPECT_EQ(hungarian("Call me on 06 30 123 4567."), "Hívjon fel a 06 30 123 4567-es számon.");
+  EXPECT_TRUE(has(hungarian("Call us on 0800 123 456."), "a 0800 123 456-os számon"));
+  // (said as what a number is, it stays as written)
+  EXPECT_EQ(hungarian("My number is 06 30 123 4567."), "A számom 06 30 123 4567.");
+}
+
 TEST(PhrasesTest, TheArticleBeforeDigitsGoesByHowTheyAreRead) {
   // "öt", "egy", "ezer" open with a vowel; "tíz", "száz" do not
   EXPECT_TRUE(has(hungarian("Turn to page 5."), "az 5-ös"));
