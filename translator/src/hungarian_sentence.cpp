@@ -2129,9 +2129,16 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   const Token& tk = t_[k];
   const Token& head = t_[np.head];
   if (k + 1 != np.head || tk.tag != PartOfSpeech::noun || head.tag != PartOfSpeech::noun || tk.possessor ||
-      tk.plural || !head.entry || head.entry->pos != PartOfSpeech::noun)
+      tk.plural)
     return std::nullopt;
   const Sense* ms = coreSense(tk, sense(k));
+  // ("car renters", "a bike courier": a head only the dictionary has, one word, makes one word
+  // with a plain noun before it all the same, "autóbérlők")
+  if (!head.entry && ms && !ms->name && ms->note("attr").empty() && ms->note("time").empty() &&
+      isInflectableWord(ms->word) && head.dictionarySenses.size() == 1 &&
+      isInflectableWord(head.dictionarySenses.front()))
+    return Modifier{ms->word, false};
+  if (!head.entry || head.entry->pos != PartOfSpeech::noun) return std::nullopt;
   const Sense* hs = coreSense(head, sense(np.head));
   // ("drinking water", "washing basket": an "-ing" noun only the dictionary has, "ivás", names
   // the thing's purpose all the same, "ivóvíz", "mosókosár")

@@ -1177,6 +1177,13 @@ TEST(ConstructionsTest, AnActivitysIngBeforeAThingIsOneWordWithIt) {
   EXPECT_EQ(hungarian("Is this drinking water?"), "Ez az ivóvíz?");
   EXPECT_EQ(hungarian("Put it in the washing basket."), "Tegye a mosókosárba.");
   EXPECT_EQ(hungarian("The skating rink is closed."), "A korcsolyapálya zárva van.");
+}
+
+// A noun before a head only the dictionary has makes one word with it all the same ("bérlő" is
+// no core word: "autó bérlőknek" before).
+TEST(ConstructionsTest, ANounBeforeADictionaryOnlyHeadIsOneWordWithIt) {
+  EXPECT_EQ(hungarian("The bike courier arrived."), "A biciklifutár megérkezett.");
+  EXPECT_TRUE(has(hungarian("Car renters must hold a valid licence."), "Az autóbérlőknek"));
   // ("with trembling hands" after a preposition keeps the dictionary's adjective)
   EXPECT_EQ(hungarian("She opened the letter with trembling hands."), "Kinyitotta a levelet remegő kézzel.");
 }
