@@ -578,6 +578,24 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
         }
         continue;
       }
+    // "must be over 21", "is under 18": a bare number over or under which one is is an age, "21
+    // év feletti", "18 év alatti"
+    if (i >= 2 && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 130 && digits &&
+        (toks[i - 1].lower == "over" || toks[i - 1].lower == "under") &&
+        (formOfBe(toks[i - 2].lower) || toks[i - 2].lower == "be") &&
+        (i + 1 == toks.size() || t.pauseAfter ||
+         (toks[i + 1].tag != PartOfSpeech::noun && toks[i + 1].tag != PartOfSpeech::other &&
+          toks[i + 1].tag != PartOfSpeech::number))) {
+      const bool over = toks[i - 1].lower == "over";
+      t.tag = PartOfSpeech::adjective;
+      t.value = -1;
+      t.dictionarySenses = {t.lower + (over ? " \xC3\xA9v feletti" : " \xC3\xA9v alatti")};  // "év"
+      t.words += t.word - toks[i - 1].word;
+      t.word = toks[i - 1].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) - 1);
+      --i;
+      continue;
+    }
     // "ten-year-old", "two-hour"
     if (t.tag != PartOfSpeech::other && t.tag != PartOfSpeech::number) continue;
     std::string_view w = t.lower;

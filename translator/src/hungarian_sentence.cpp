@@ -137,6 +137,14 @@ constexpr std::pair<std::string_view, std::string_view> kGoals[] = {
     {"k\xC3\xB6z\xC3\xB6tt", "k\xC3\xB6z\xC3\xA9"},
     {"k\xC3\xB6zel\xC3\xA9" "ben", "k\xC3\xB6zel\xC3\xA9" "be"}};
 
+// The plural of an adjective said of a plural subject; of several words, the last ("12 év
+// alattiak", "több mint négyszáz évesek"), which is the head.
+std::string pluralOfPredicate(const std::string& adj) {
+  const std::size_t space = adj.rfind(' ');
+  if (space == std::string::npos || space + 1 == adj.size()) return pluralOf(adj, WordClass::adjective);
+  return adj.substr(0, space + 1) + pluralOf(adj.substr(space + 1), WordClass::adjective);
+}
+
 std::string_view goalOfPostposition(std::string_view post) {
   for (const auto& [at, to] : kGoals)
     if (post == at) return to;
@@ -3627,7 +3635,7 @@ void Generator::emitLinkedPredicate(std::size_t p) {
     std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
     // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
     if (roles_.agreement.plural && !(s && s->keepsCopula))
-      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOfPredicate(adj);
     emit(adj, p);
   }
   if (another && plainSense(t_[next], sense(next))) {
@@ -4619,7 +4627,7 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     // ("zárva", "nyitva" take no plural; the lexicon's plural is of the plain degree: "olcsók",
     // "olcsóbbak")
     if (a.plural && s && !(cs && cs->keepsCopula))
-      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOf(adj, WordClass::adjective);
+      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOfPredicate(adj);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too

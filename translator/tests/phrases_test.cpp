@@ -1658,6 +1658,15 @@ TEST(PhrasesTest, ANumberAfterWhatItNamesOneOfIsItsLabel) {
   EXPECT_TRUE(has(hungarian("I stood on the empty platform."), "Az üres peronon"));
 }
 
+// A bare number one is over or under is an age, "év feletti", plural after a plural subject
+// (it was "12 alatt vannak").
+TEST(PhrasesTest, ANumberOneIsOverOrUnderIsAnAge) {
+  EXPECT_EQ(hungarian("The children are under 12."), "A gyerekek 12 \xC3\xA9v alattiak.");
+  EXPECT_EQ(hungarian("She is over 40."), "\xC5\x90 40 \xC3\xA9v feletti.");
+  // (a measure over it stays a place on its scale)
+  EXPECT_EQ(hungarian("The temperature is over 30 degrees."), "A h\xC5\x91m\xC3\xA9rs\xC3\xA9klet 30 fok f\xC3\xB6l\xC3\xB6tt van.");
+}
+
 TEST(PhrasesTest, APhoneNumberCalledOnIsTheNumberItLabels) {
   // "on" a phone number is "a ...-es számon", the label's ending by the last group's last digit
   EXPECT_EQ(hungarian("Call me on 06 30 123 4567."), "Hívjon fel a 06 30 123 4567-es számon.");
