@@ -1166,6 +1166,26 @@ void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "Fifty years together", "our three weeks together": time spent together is the time's
+// participle before it, "ötven együtt töltött év", "három együtt töltött hetünk"
+void timeSpentTogether(std::vector<Token>& toks) {
+  static constexpr std::string_view kSpans[] = {"year", "month", "week", "day", "hour", "decade", "night"};
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const Token& span = toks[i - 1];
+    if (t.lower != "together" || span.tag != PartOfSpeech::noun || !span.plural || span.pauseAfter ||
+        !listed(kSpans, span.lemma) || (toks[i - 2].tag != PartOfSpeech::number && toks[i - 2].tag != PartOfSpeech::determiner &&
+         toks[i - 2].tag != PartOfSpeech::possessive))
+      continue;
+    // ("spent two weeks together": spending says it already, "together" stays with the verb)
+    if (i >= 3 && (toks[i - 3].lemma == "spend" || toks[i - 3].lemma == "live")) continue;
+    t.tag = PartOfSpeech::adjective;
+    t.entry = nullptr;
+    t.dictionarySenses = {"egy\xC3\xBCtt t\xC3\xB6lt\xC3\xB6tt"};  // "együtt töltött"
+    t.participle = true;
+  }
+}
+
 // Verbs whose object may be a clause without "that": "I hope it helps".
 constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
 
@@ -7292,6 +7312,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   weddingsAtATime(core_, toks);
   blamedOnACause(toks);
   timesOfNouns(core_, toks);
+  timeSpentTogether(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);

@@ -1667,6 +1667,14 @@ TEST(PhrasesTest, ANumberOneIsOverOrUnderIsAnAge) {
   EXPECT_EQ(hungarian("The temperature is over 30 degrees."), "A h\xC5\x91m\xC3\xA9rs\xC3\xA9klet 30 fok f\xC3\xB6l\xC3\xB6tt van.");
 }
 
+// Time spent together is said before the time, "együtt töltött" (it was "ötven év együtt");
+// after "spend" the verb says it and "together" stays with the verb.
+TEST(PhrasesTest, TimeTogetherIsTimeSpentTogether) {
+  EXPECT_EQ(hungarian("The three days together were wonderful."), "A h\xC3\xA1rom egy\xC3\xBCtt t\xC3\xB6lt\xC3\xB6tt nap csod\xC3\xA1latos volt.");
+  EXPECT_EQ(hungarian("I will miss our years together."), "Hi\xC3\xA1nyolom az egy\xC3\xBCtt t\xC3\xB6lt\xC3\xB6tt \xC3\xA9veinket.");
+  EXPECT_EQ(hungarian("We spent two weeks together in Rome."), "K\xC3\xA9t hetet t\xC3\xB6lt\xC3\xB6tt\xC3\xBCnk egy\xC3\xBCtt R\xC3\xB3m\xC3\xA1" "ban.");
+}
+
 TEST(PhrasesTest, APhoneNumberCalledOnIsTheNumberItLabels) {
   // "on" a phone number is "a ...-es számon", the label's ending by the last group's last digit
   EXPECT_EQ(hungarian("Call me on 06 30 123 4567."), "Hívjon fel a 06 30 123 4567-es számon.");
