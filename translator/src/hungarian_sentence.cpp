@@ -137,6 +137,18 @@ constexpr std::pair<std::string_view, std::string_view> kGoals[] = {
     {"k\xC3\xB6z\xC3\xB6tt", "k\xC3\xB6z\xC3\xA9"},
     {"k\xC3\xB6zel\xC3\xA9" "ben", "k\xC3\xB6zel\xC3\xA9" "be"}};
 
+// The case of what a ticket, a booking or a bill is for, said before it with "szóló": what one
+// may go to or have "-ra" ("a bemutatóra szóló jegy"), what one paid "-ról" ("a 200 euróról szóló
+// számla"); none for another noun.
+std::optional<Case> caseOfWhatItIsFor(const Token& noun) {
+  static constexpr std::string_view kValidFor[] = {"ticket", "voucher", "coupon", "reservation",
+                                                   "booking", "permit", "pass"};
+  static constexpr std::string_view kPaidFor[] = {"invoice", "bill", "receipt"};
+  if (listed(kValidFor, noun.lemma)) return Case::sublative;
+  if (listed(kPaidFor, noun.lemma)) return Case::delative;
+  return std::nullopt;
+}
+
 // The plural of an adjective said of a plural subject; of several words, the last ("12 év
 // alattiak", "több mint négyszáz évesek"), which is the head.
 std::string pluralOfPredicate(const std::string& adj) {
@@ -1419,12 +1431,11 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.placeAttribute = np.end, np.end = source.end;
   }
   // "tickets for the premiere", "an invoice for 200 euros": what a ticket, a bill or a booking is
-  // for says which one, before it with "szóló", "a bemutatóra szóló jegyek" (a verb's object
-  // keeps it after, where the verb has it too: "Vettem egy jegyet a koncertre")
-  static constexpr std::string_view kValidFor[] = {"ticket", "invoice", "bill",   "voucher", "coupon",
-                                                   "reservation", "booking", "permit", "pass", "receipt"};
+  // for says which one, before it with "szóló", "a bemutatóra szóló jegyek", "a 200 euróról
+  // szóló számla" (a verb's object keeps it after, where the verb has it too: "Vettem egy jegyet
+  // a koncertre")
   if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
-      listed(kValidFor, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "for" &&
+      caseOfWhatItIsFor(t_[head]) && np.end + 1 < t_.size() && t_[np.end].lower == "for" &&
       !(np.begin > 0 && t_[np.begin - 1].tag == PartOfSpeech::verb) &&
       !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
     const NounPhrase what = readNounPhrase(np.end + 1);
@@ -1779,10 +1790,11 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
       if (in == "for") {
         // (a number alone counts heads: "két főre szóló asztal")
         const NounPhrase what = readNounPhrase(after);
-        if (what.end == what.begin + 1 && t_[what.head].tag == PartOfSpeech::number)
+        const Case c = *caseOfWhatItIsFor(t_[np.head]);
+        if (c == Case::sublative && what.end == what.begin + 1 && t_[what.head].tag == PartOfSpeech::number)
           emitPrepositionalPhrase(np.placeAttribute);
         else
-          emitNounPhrase(what, Case::sublative);
+          emitNounPhrase(what, c);
         suppressArticle_ = SIZE_MAX;
         emit("sz\xC3\xB3l\xC3\xB3", np.placeAttribute);  // "szóló"
         for (HungarianWord& w : count) out_.push_back(std::move(w));

@@ -2537,6 +2537,8 @@ TEST(PhrasesTest, WhatATicketOrABillIsForStandsBeforeIt) {
             "A bemutat\xC3\xB3ra sz\xC3\xB3l\xC3\xB3 minden jegyet eladtak.");
   EXPECT_EQ(hungarian("I have a voucher for a free coffee."),
             "Van egy ingyenes k\xC3\xA1v\xC3\xA9ra sz\xC3\xB3l\xC3\xB3 utalv\xC3\xA1nyom.");
+  // what a bill or a receipt is for is what was paid, "-ról szóló"
+  EXPECT_EQ(hungarian("The invoice for 200 euros is attached."), "A 200 eur\xC3\xB3r\xC3\xB3l sz\xC3\xB3l\xC3\xB3 sz\xC3\xA1mla csatolva van.");
   // (a verb's object keeps it after, as the verb does)
   EXPECT_EQ(hungarian("I bought a ticket for the concert."), "Vettem egy jegyet a koncertre.");
   EXPECT_EQ(hungarian("Please pay the invoice for March."), "K\xC3\xA9rj\xC3\xBCk, fizesse ki a m\xC3\xA1rciusi sz\xC3\xA1ml\xC3\xA1t.");
