@@ -1166,6 +1166,23 @@ void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "the deadline for entries", "the recipe for the cake", "the reason for the delay": what such a
+// thing is for owns it as "of" would, "a nevezések határideje", "a sütemény receptje", "a késés
+// oka"
+void ownersAfterFor(std::vector<Token>& toks) {
+  static constexpr std::string_view kOwnedByWhatFor[] = {"deadline", "recipe", "reason", "cause", "price",
+                                                          "instructions", "rules", "timetable", "schedule"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& next = toks[i + 1];
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].pauseAfter ||
+        !listed(kOwnedByWhatFor, toks[i - 1].lemma) || next.time ||
+        (next.tag != PartOfSpeech::determiner && next.tag != PartOfSpeech::noun &&
+         next.tag != PartOfSpeech::adjective && next.tag != PartOfSpeech::possessive))
+      continue;
+    toks[i].lower = toks[i].lemma = "of";
+  }
+}
+
 // "Fifty years together", "our three weeks together": time spent together is the time's
 // participle before it, "ötven együtt töltött év", "három együtt töltött hetünk"
 void timeSpentTogether(std::vector<Token>& toks) {
@@ -7312,6 +7329,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   weddingsAtATime(core_, toks);
   blamedOnACause(toks);
   timesOfNouns(core_, toks);
+  ownersAfterFor(toks);
   timeSpentTogether(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);

@@ -1667,6 +1667,16 @@ TEST(PhrasesTest, ANumberOneIsOverOrUnderIsAnAge) {
   EXPECT_EQ(hungarian("The temperature is over 30 degrees."), "A h\xC5\x91m\xC3\xA9rs\xC3\xA9klet 30 fok f\xC3\xB6l\xC3\xB6tt van.");
 }
 
+// What a deadline, a recipe or a reason is for owns it as "of" would ("the deadline for entries"
+// was "a határidő belépéseknek").
+TEST(PhrasesTest, WhatADeadlineOrARecipeIsForOwnsIt) {
+  EXPECT_EQ(hungarian("What is the reason for the delay?"), "Mi a k\xC3\xA9s\xC3\xA9s oka?");
+  EXPECT_EQ(hungarian("I found the recipe for the cake."), "Megtal\xC3\xA1ltam a s\xC3\xBCtem\xC3\xA9ny receptj\xC3\xA9t.");
+  EXPECT_EQ(hungarian("The price for a ticket is ten euros."), "Egy jegy \xC3\xA1ra t\xC3\xADz eur\xC3\xB3.");
+  // (a day after "for" is the adjective still)
+  EXPECT_EQ(hungarian("The schedule for Monday is ready."), "A h\xC3\xA9tf\xC5\x91i menetrend k\xC3\xA9sz.");
+}
+
 // Time spent together is said before the time, "együtt töltött" (it was "ötven év együtt");
 // after "spend" the verb says it and "together" stays with the verb.
 TEST(PhrasesTest, TimeTogetherIsTimeSpentTogether) {
