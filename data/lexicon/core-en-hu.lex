@@ -2058,7 +2058,7 @@ pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
 perform	v	előad[intr=fel|lép] ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
-performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
+performance	n	előadás[előadások,to=ra,at=n,for=ra] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
 personal	adj	személyes ; saját
@@ -6558,6 +6558,9 @@ help desk	n	ügyfélszolgálat[ügyfélszolgálatok]
 ticket office	n	jegypénztár[jegypénztárak,at=ban,in=ban]
 final exam	n	záróvizsga[záróvizsgák]
 waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
+skating rink	n	korcsolyapálya
+ice rink	n	jégpálya
+rink	n	jégpálya
 waiting list	n	várólista[várólisták,on=n]
 check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
 checkup	n	kivizsgálás[kivizsgálások] ; ellenőrzés
@@ -7612,7 +7615,7 @@ erosion	n	erózió ; kopás
 ecological	adj	ökológiai
 organic	adj	organikus ; szerves
 # culture: the arts, books, music, film and the stage
-premiere	n	bemutató[bemutatók,at=n] ; ősbemutató
+premiere	n	bemutató[bemutatók,at=n,for=ra,to=ra] ; ősbemutató
 art gallery	n	képtár[képtárak,3sg=képtára,in=ban] ; galéria
 film director	n	filmrendező[filmrendezők,person]
 playwright	n	drámaíró[drámaírók,person] ; színműíró

@@ -578,6 +578,24 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
         }
         continue;
       }
+    // "must be over 21", "is under 18": a bare number over or under which one is is an age, "21
+    // év feletti", "18 év alatti"
+    if (i >= 2 && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 130 && digits &&
+        (toks[i - 1].lower == "over" || toks[i - 1].lower == "under") &&
+        (formOfBe(toks[i - 2].lower) || toks[i - 2].lower == "be") &&
+        (i + 1 == toks.size() || t.pauseAfter ||
+         (toks[i + 1].tag != PartOfSpeech::noun && toks[i + 1].tag != PartOfSpeech::other &&
+          toks[i + 1].tag != PartOfSpeech::number))) {
+      const bool over = toks[i - 1].lower == "over";
+      t.tag = PartOfSpeech::adjective;
+      t.value = -1;
+      t.dictionarySenses = {t.lower + (over ? " \xC3\xA9v feletti" : " \xC3\xA9v alatti")};  // "év"
+      t.words += t.word - toks[i - 1].word;
+      t.word = toks[i - 1].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) - 1);
+      --i;
+      continue;
+    }
     // "ten-year-old", "two-hour"
     if (t.tag != PartOfSpeech::other && t.tag != PartOfSpeech::number) continue;
     std::string_view w = t.lower;
@@ -597,11 +615,53 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// A unit's symbol with the ending of its adjective after a hyphen, as its spoken word takes it
+// ("kg-os" of "kilogramm", "km-es" of "kilométer"); empty for another word. (A speed's "km/h-s"
+// is left out: the spelling dictionaries know no form with a slash.)
+std::string symbolAdjective(std::string_view symbol, std::string_view written) {
+  static constexpr std::pair<std::string_view, std::string_view> kSymbols[] = {
+      {"kg", "os"}, {"g", "os"},  {"km", "es"}, {"m", "es"},  {"cm", "es"}, {"mm", "es"},
+      {"ml", "es"}, {"mb", "os"}, {"gb", "os"}, {"tb", "os"}, {"kw", "os"}};
+  for (const auto& [unit, ending] : kSymbols)
+    if (unit == symbol) return std::string(written) + "-" + std::string(ending);
+  return {};
+}
+
+// A number written in digits and the symbol of a unit, either of them the tokens at i and i + 1,
+// made the "-s" adjective of a noun, as one token at i: "5 kg-os", "10 km-es". False, and the
+// tokens untouched, when they are no such thing.
+bool symbolMeasureAt(std::vector<Token>& toks, std::size_t i) {
+  if (i + 1 >= toks.size() || toks[i].tag != PartOfSpeech::number || toks[i].value <= 0 ||
+      toks[i].lower != std::to_string(toks[i].value) || toks[i].pauseAfter)
+    return false;
+  const std::string suffix = symbolAdjective(toks[i + 1].lower, toks[i + 1].written);
+  if (suffix.empty()) return false;
+  makeCountedAdjective(toks[i], toks[i].value, true, suffix, true);
+  toks[i].entry = nullptr;
+  toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+  toks[i].pauseAfter = toks[i + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  return true;
+}
+
+// "a 5 kg bag", "a 10 km run": a number and a unit's symbol before a noun are its adjective ("egy
+// 5 kg-os táska", "egy 10 km-es futás")
+void symbolMeasuresBeforeNouns(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i + 2].tag == PartOfSpeech::noun && !toks[i + 1].pauseAfter) symbolMeasureAt(toks, i);
+}
+
 // "a carp weighing nearly twenty kilograms", "a tunnel measuring 300 metres": the weight or
 // size of a thing after it is its "-s" adjective before the noun, with the bound the number
-// had ("közel húszkilós ponty", "300 méteres alagút")
+// had ("közel húszkilós ponty", "300 méteres alagút"); so is a measure after "of" ("gusts of up
+// to 50 km": "akár 50 km-es dugók", "a delay of two hours": "kétórás késés")
 void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing"};
+  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing", "of"};
+  // (what "of" measures: a unit, not a count of things, "a group of ten students")
+  static constexpr std::string_view kUnitsOfMeasure[] = {
+      "kilometre", "kilometer", "metre", "meter", "centimetre", "centimeter", "litre", "liter", "gram",
+      "kilo", "kilogram", "degree", "euro", "dollar", "pound", "forint", "percent", "mile",
+      "minute", "hour", "day", "week", "month", "year"};
   static constexpr std::pair<std::string_view, std::string_view> kBounds[] = {
       {"nearly", "k\xC3\xB6zel"}, {"almost", "k\xC3\xB6zel"},   {"about", "mintegy"},
       {"around", "mintegy"},      {"roughly", "mintegy"},      {"approximately", "mintegy"},
@@ -617,6 +677,20 @@ void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& to
     // the unit as the lexicon has it ("kilograms": "kilo", as a carp is "húszkilós")
     std::string unit = toks[n + 1].lower;
     if (unit.size() > 3 && unit.back() == 's' && !core.find(unit, PartOfSpeech::noun)) unit.pop_back();
+    const bool of = toks[i + 1].lower == "of";
+    if (of && (n + 2 < toks.size() && !toks[n + 1].pauseAfter && toks[n + 2].tag == PartOfSpeech::noun)) continue;
+    if (of && symbolMeasureAt(toks, n)) {
+      Token measure = std::move(toks[n]);
+      if (!bound.empty()) measure.dictionarySenses[0] = std::string(bound) + " " + measure.dictionarySenses[0];
+      measure.words += measure.word - toks[i + 1].word;
+      measure.word = toks[i + 1].word;
+      toks[i].pauseAfter = measure.pauseAfter;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(n) + 1);
+      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(measure));
+      ++i;
+      continue;
+    }
+    if (of && !listed(kUnitsOfMeasure, unit)) continue;
     if (unit == "kilogram" || unit == "kilogramme" || unit == "kg") unit = "kilo";
     const std::string suffix = countedAdjective(core, unit);
     if (suffix.empty()) continue;
@@ -1037,12 +1111,35 @@ void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     return verb && verb->pos == PartOfSpeech::verb && !verb->senses.empty() &&
            verb->senses.front().note("for") == "ra";
   };
+  // ("the invoice for March", "the menu for Christmas": a month, a day or a feast named bare is
+  // its own adjective, "a márciusi számla", "a karácsonyi menü")
+  auto namedTime = [&](std::size_t k) -> std::string {
+    const Token& w = toks[k];
+    if (w.time || w.tag != PartOfSpeech::noun || w.plural || w.possessor ||
+        (k + 1 < toks.size() && !w.pauseAfter &&
+         (toks[k + 1].tag == PartOfSpeech::noun || toks[k + 1].tag == PartOfSpeech::number)))
+      return {};
+    const lexicon::Entry* e = w.entry ? w.entry : core.find(w.lemma, PartOfSpeech::noun);
+    if (!e || e->pos != PartOfSpeech::noun || e->senses.empty() || e->senses.front().note("time").empty())
+      return {};
+    return std::string(e->senses.front().note("attr"));
+  };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
     if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
-        toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
-        !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
+        toks[i - 1].possessor || !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
       continue;
+    std::string named = toks[i].lower == "for" ? namedTime(i + 1) : std::string();
+    if (!named.empty()) {
+      when.tag = PartOfSpeech::adjective;
+      when.entry = nullptr;
+      when.dictionarySenses = {std::move(named)};
+      when.participle = true;
+      when.word = toks[i].word, when.words += 1;
+      toks.erase(toks.begin() + long(i));
+      continue;
+    }
+    if (!when.time || !when.time->unit || when.time->unit->senses.empty()) continue;
     const TimePhrase& tp = *when.time;
     // ("my bill from last month": "a múlt havi számlám", a time past)
     if (toks[i].lower == "from" && tp.deixis == Deixis::next) continue;
@@ -1066,6 +1163,43 @@ void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     when.participle = true;  // said before the noun, as "the address below" is
     when.word = toks[i].word, when.words += 1;
     toks.erase(toks.begin() + long(i));
+  }
+}
+
+// "the deadline for entries", "the recipe for the cake", "the reason for the delay": what such a
+// thing is for owns it as "of" would, "a nevezések határideje", "a sütemény receptje", "a késés
+// oka"
+void ownersAfterFor(std::vector<Token>& toks) {
+  static constexpr std::string_view kOwnedByWhatFor[] = {"deadline", "recipe", "reason", "cause", "price",
+                                                          "instructions", "rules", "timetable", "schedule"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& next = toks[i + 1];
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].pauseAfter ||
+        !listed(kOwnedByWhatFor, toks[i - 1].lemma) || next.time ||
+        (next.tag != PartOfSpeech::determiner && next.tag != PartOfSpeech::noun &&
+         next.tag != PartOfSpeech::adjective && next.tag != PartOfSpeech::possessive))
+      continue;
+    toks[i].lower = toks[i].lemma = "of";
+  }
+}
+
+// "Fifty years together", "our three weeks together": time spent together is the time's
+// participle before it, "ötven együtt töltött év", "három együtt töltött hetünk"
+void timeSpentTogether(std::vector<Token>& toks) {
+  static constexpr std::string_view kSpans[] = {"year", "month", "week", "day", "hour", "decade", "night"};
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const Token& span = toks[i - 1];
+    if (t.lower != "together" || span.tag != PartOfSpeech::noun || !span.plural || span.pauseAfter ||
+        !listed(kSpans, span.lemma) || (toks[i - 2].tag != PartOfSpeech::number && toks[i - 2].tag != PartOfSpeech::determiner &&
+         toks[i - 2].tag != PartOfSpeech::possessive))
+      continue;
+    // ("spent two weeks together": spending says it already, "together" stays with the verb)
+    if (i >= 3 && (toks[i - 3].lemma == "spend" || toks[i - 3].lemma == "live")) continue;
+    t.tag = PartOfSpeech::adjective;
+    t.entry = nullptr;
+    t.dictionarySenses = {"egy\xC3\xBCtt t\xC3\xB6lt\xC3\xB6tt"};  // "együtt töltött"
+    t.participle = true;
   }
 }
 
@@ -6872,11 +7006,14 @@ void participlesBeforeNounsOfKnownVerbs(const lexicon::CoreLexicon& core, const 
                                         std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& t = toks[i];
-    // (after an owner the clause reader would take the verb for the clause's: left as it is)
-    if (t.tag != PartOfSpeech::adjective || t.entry || t.words != 1 || t.pauseAfter || toks[i - 1].possessor ||
+    if (t.tag != PartOfSpeech::adjective || t.entry || t.words != 1 || t.pauseAfter ||
         toks[i + 1].tag != PartOfSpeech::noun || core.find(t.lower, PartOfSpeech::adjective))
       continue;
     const bool ing = endsWith(t.lower, "ing");
+    // (after an owner the clause reader would take a verb for the clause's: a past participle
+    // there stays an adjective with the verb's participle as its word, "a város elfelejtett utcái")
+    const bool owned = toks[i - 1].possessor;
+    if (owned && ing) continue;
     DictionaryEntry d;
     if (ing ? toks[i - 1].tag != PartOfSpeech::determiner && toks[i - 1].tag != PartOfSpeech::possessive
             : dict.find(t.lower, d))
@@ -6885,7 +7022,10 @@ void participlesBeforeNounsOfKnownVerbs(const lexicon::CoreLexicon& core, const 
       if (r.tag == PartOfSpeech::verb && (r.form == VerbForm::ing) == ing &&
           (r.form == VerbForm::ing || r.form == VerbForm::past))
         if (const lexicon::Entry* verb = core.find(r.lemma, PartOfSpeech::verb)) {
-          t.tag = PartOfSpeech::verb, t.entry = verb, t.lemma = r.lemma, t.form = r.form;
+          if (!owned)
+            t.tag = PartOfSpeech::verb, t.entry = verb, t.lemma = r.lemma, t.form = r.form;
+          else if (!verb->senses.empty() && verb->senses.front().word.find(' ') == std::string::npos)
+            t.dictionarySenses = {finishedParticiple(verb->senses.front())};
           break;
         }
   }
@@ -7087,15 +7227,9 @@ bool subjectPronoun(const Token& t) {
                                             t.lower == "she" || t.lower == "we" || t.lower == "they");
 }
 
-// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
-// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba"); in
-// words to ninety-nine, in digits as written.
-void numberedOnes(std::vector<Token>& toks) {
-  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
-                                                   "exit", "junction", "chapter", "page", "seat", "table",
-                                                   "question", "track", "hall", "ward", "door",
-                                                   "flight", "flat", "apartment", "house", "floor",
-                                                   "level", "lane", "window", "counter", "zone"};
+// The "-s" label of a number, what names one of a numbered series ("négyes", "12-es", "305-ös"):
+// in words to ninety-nine, in digits as written.
+std::string labelOfNumber(long long n, bool digits) {
   // the label of a last digit, of a ten, in words and as a suffix after digits
   static constexpr std::string_view kUnits[][2] = {
       {"", ""},        {"egyes", "es"}, {"kettes", "es"},  {"h\xC3\xA1rmas", "as"}, {"n\xC3\xA9gyes", "es"},
@@ -7111,6 +7245,24 @@ void numberedOnes(std::vector<Token>& toks) {
       {"hetvenes", "hetven", "es"},
       {"nyolcvanas", "nyolcvan", "as"},
       {"kilencvenes", "kilencven", "es"}};
+  if (!digits && n < 100)
+    return n % 10 == 0 ? std::string(kTens[n / 10][0])
+                       : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
+  return std::to_string(n) + "-" +
+         std::string(n % 10 ? kUnits[n % 10][1]
+                     : n % 100 ? kTens[n % 100 / 10][2]
+                     : n % 1000 ? std::string_view("as")
+                                : std::string_view("es"));
+}
+
+// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
+// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba").
+void numberedOnes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
+                                                   "exit", "junction", "chapter", "page", "seat", "table",
+                                                   "question", "track", "hall", "ward", "door",
+                                                   "flight", "flat", "apartment", "house", "floor",
+                                                   "level", "lane", "window", "counter", "zone"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& noun = toks[i];
     Token& number = toks[i + 1];
@@ -7126,16 +7278,7 @@ void numberedOnes(std::vector<Token>& toks) {
       continue;
     const long long n = number.value;
     const bool digits = !number.lower.empty() && number.lower[0] >= '0' && number.lower[0] <= '9';
-    std::string label;
-    if (!digits && n < 100)
-      label = n % 10 == 0 ? std::string(kTens[n / 10][0])
-                          : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
-    else
-      label = std::to_string(n) + "-" +
-              std::string(n % 10 ? kUnits[n % 10][1]
-                          : n % 100 ? kTens[n % 100 / 10][2]
-                          : n % 1000 ? std::string_view("as")
-                                     : std::string_view("es"));
+    const std::string label = labelOfNumber(n, digits);
     number.tag = PartOfSpeech::adjective;
     number.value = -1;
     number.dictionarySenses = {label};
@@ -7146,6 +7289,43 @@ void numberedOnes(std::vector<Token>& toks) {
     toks[i].pauseAfter = false;
     toks[i + 1].pauseAfter = pause;
     toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, toks[i].word));
+    i += 2;
+  }
+}
+
+// "Call me on 06 30 123 4567", "reach us at 0800 123 456": a phone number after "on" or "at" is
+// the number it labels, "a 06 30 123 4567-es számon": three or more groups of digits, or two
+// when the first opens with a nought.
+void phoneNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  auto digitGroup = [&](std::size_t k) {
+    const std::string& w = toks[k].lower;
+    return toks[k].tag == PartOfSpeech::number && !w.empty() &&
+           std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const lexicon::Entry* number = core.find("number", PartOfSpeech::noun);
+  for (std::size_t i = 1; number && i + 2 < toks.size(); ++i) {
+    if ((toks[i - 1].lower != "on" && toks[i - 1].lower != "at") || !digitGroup(i)) continue;
+    std::size_t end = i + 1;
+    while (end < toks.size() && digitGroup(end) && !toks[end - 1].pauseAfter) ++end;
+    if (end - i < 2 || (end - i == 2 && toks[i].lower[0] != '0')) continue;
+    Token& label = toks[i];
+    const std::size_t at = label.word;
+    std::string written = label.written;
+    for (std::size_t k = i + 1; k < end; ++k) written += " " + toks[k].written;
+    const std::string& last = toks[end - 1].lower;
+    const std::string suffix = labelOfNumber(std::stoll(last.substr(last.size() > 6 ? last.size() - 6 : 0)), true);
+    label.tag = PartOfSpeech::adjective;
+    label.value = -1;
+    label.entry = nullptr;
+    label.dictionarySenses = {written + suffix.substr(suffix.find('-'))};
+    label.words = toks[end - 1].word + toks[end - 1].words - label.word;
+    Token noun = impliedWord("number", PartOfSpeech::noun, at);
+    noun.entry = number;
+    noun.pauseAfter = toks[end - 1].pauseAfter;
+    label.pauseAfter = false;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(end));
+    toks.insert(toks.begin() + std::ptrdiff_t(i) + 1, std::move(noun));
+    toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, at));
     i += 2;
   }
 }
@@ -7197,6 +7377,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   causedDeedsAsReasons(core_, toks);
   costAsAVerb(core_, toks);
   numberedOnes(toks);
+  phoneNumbers(core_, toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
   awayFrom(toks);
@@ -7270,6 +7451,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   weddingsAtATime(core_, toks);
   blamedOnACause(toks);
   timesOfNouns(core_, toks);
+  ownersAfterFor(toks);
+  timeSpentTogether(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
@@ -7288,6 +7471,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   actionsDuring(core_, toks);
+  symbolMeasuresBeforeNouns(toks);
   measuresAfterNouns(core_, toks);
   longByAMeasure(core_, toks);
   participlesAfterNouns(toks);

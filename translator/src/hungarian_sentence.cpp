@@ -137,6 +137,26 @@ constexpr std::pair<std::string_view, std::string_view> kGoals[] = {
     {"k\xC3\xB6z\xC3\xB6tt", "k\xC3\xB6z\xC3\xA9"},
     {"k\xC3\xB6zel\xC3\xA9" "ben", "k\xC3\xB6zel\xC3\xA9" "be"}};
 
+// The case of what a ticket, a booking or a bill is for, said before it with "szóló": what one
+// may go to or have "-ra" ("a bemutatóra szóló jegy"), what one paid "-ról" ("a 200 euróról szóló
+// számla"); none for another noun.
+std::optional<Case> caseOfWhatItIsFor(const Token& noun) {
+  static constexpr std::string_view kValidFor[] = {"ticket", "voucher", "coupon", "reservation",
+                                                   "booking", "permit", "pass"};
+  static constexpr std::string_view kPaidFor[] = {"invoice", "bill", "receipt"};
+  if (listed(kValidFor, noun.lemma)) return Case::sublative;
+  if (listed(kPaidFor, noun.lemma)) return Case::delative;
+  return std::nullopt;
+}
+
+// The plural of an adjective said of a plural subject; of several words, the last ("12 év
+// alattiak", "több mint négyszáz évesek"), which is the head.
+std::string pluralOfPredicate(const std::string& adj) {
+  const std::size_t space = adj.rfind(' ');
+  if (space == std::string::npos || space + 1 == adj.size()) return pluralOf(adj, WordClass::adjective);
+  return adj.substr(0, space + 1) + pluralOf(adj.substr(space + 1), WordClass::adjective);
+}
+
 std::string_view goalOfPostposition(std::string_view post) {
   for (const auto& [at, to] : kGoals)
     if (post == at) return to;
@@ -145,14 +165,6 @@ std::string_view goalOfPostposition(std::string_view post) {
 
 bool saysWhereTo(std::string_view post) {
   return std::any_of(std::begin(kGoals), std::end(kGoals), [&](const auto& g) { return g.second == post; });
-}
-
-// The participle of a finished past, the third person of the past with the finishing prefix:
-// "ellopott", "mellékelt".
-std::string finishedParticiple(const Sense& vs) {
-  const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
-  return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
-                            Agreement{3, false, false, false});
 }
 
 // Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
@@ -887,19 +899,24 @@ class Generator {
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
   }
   // "your garages and sheds", "the eggs and sugar": the owner or "the" opening the phrase before
-  // `conj` stands for the second too when that one is bare ("a garázsait és a fészereit"); its
-  // word, if so.
+  // `conj` stands for the next member too when that one is bare ("a garázsait és a fészereit");
+  // its word, if so. `conj` is "and" or "or", or the last word before a list's comma; the bare
+  // members before are passed over ("my keys, wallet and phone": "a kulcsaimat, a pénztárcámat
+  // és a telefonomat").
   std::optional<std::size_t> openerSharedAcross(std::size_t conj) const {
     if (conj + 1 >= n_ || (t_[conj + 1].tag != PartOfSpeech::noun && t_[conj + 1].tag != PartOfSpeech::adjective))
       return std::nullopt;
-    std::size_t k = conj;
-    while (k > 0 && !t_[k - 1].pauseAfter && !t_[k - 1].possessor &&
-           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective))
+    const std::size_t member = t_[conj].tag == PartOfSpeech::conjunction ? conj : conj + 1;
+    std::size_t k = member;
+    while (k > 0 && !t_[k - 1].possessor &&
+           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective) &&
+           (!t_[k - 1].pauseAfter || t_[k - 1].tag == PartOfSpeech::noun))
       --k;
-    if (k == conj || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
+    if (k == member || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
       return std::nullopt;
     return k - 1;
   }
+  void emitSharingOpener(const NounPhrase& np, std::optional<std::size_t> opener, std::size_t at);
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
   bool continuesList(std::size_t i) const {
     const NounPhrase np = readNounPhrase(i);
@@ -1042,6 +1059,7 @@ class Generator {
     bool attributive = false;  // said as an adjective, not joined
   };
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  std::optional<std::string> purposeParticiple(std::size_t k, const NounPhrase& np) const;
   // Whether the capitalised word at k right before the phrase's head names the street the
   // head is ("Rose Street", "Church Road", "Station Square").
   bool streetName(std::size_t k, const NounPhrase& np) const {
@@ -1417,6 +1435,18 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         !t_[source.head].time && !unitOfTime(t_[source.head].lemma))
       np.placeAttribute = np.end, np.end = source.end;
   }
+  // "tickets for the premiere", "an invoice for 200 euros": what a ticket, a bill or a booking is
+  // for says which one, before it with "szóló", "a bemutatóra szóló jegyek", "a 200 euróról
+  // szóló számla" (a verb's object keeps it after, where the verb has it too: "Vettem egy jegyet
+  // a koncertre")
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      caseOfWhatItIsFor(t_[head]) && np.end + 1 < t_.size() && t_[np.end].lower == "for" &&
+      !(np.begin > 0 && t_[np.begin - 1].tag == PartOfSpeech::verb) &&
+      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase what = readNounPhrase(np.end + 1);
+    if (!what.pronoun && !peopleSense(what.head) && !isDuration(what) && what.end > np.end + 1)
+      np.placeAttribute = np.end, np.end = what.end;
+  }
   // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
   // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
   // nehezebb csomagok")
@@ -1762,6 +1792,19 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
             count.insert(count.begin(), std::move(out_.back())), out_.pop_back();
         }
       }
+      if (in == "for") {
+        // (a number alone counts heads: "két főre szóló asztal")
+        const NounPhrase what = readNounPhrase(after);
+        const Case c = *caseOfWhatItIsFor(t_[np.head]);
+        if (c == Case::sublative && what.end == what.begin + 1 && t_[what.head].tag == PartOfSpeech::number)
+          emitPrepositionalPhrase(np.placeAttribute);
+        else
+          emitNounPhrase(what, c);
+        suppressArticle_ = SIZE_MAX;
+        emit("sz\xC3\xB3l\xC3\xB3", np.placeAttribute);  // "szóló"
+        for (HungarianWord& w : count) out_.push_back(std::move(w));
+        return;
+      }
       const std::size_t before = out_.size();
       emitPrepositionalPhrase(np.placeAttribute);
       suppressArticle_ = SIZE_MAX;
@@ -1979,7 +2022,9 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
     } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
       // "the stolen car": "az ellopott autó"
       // (what does it, without an object: the sense's own verb for that, "csatlakozó")
-      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
+      if (auto purpose = purposeParticiple(k, np))
+        compound = std::move(*purpose);  // "sütőverseny", "úszómedence": one word
+      else if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
         emit(tk.form != VerbForm::ing ? finishedParticiple(*vs) : doerParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
@@ -2100,6 +2145,17 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
   if (!post.empty()) emit(post, np.head);
 }
 
+// The "-ó/-ő" word of an "-ing" noun said as the verb's noun in "-ás/-és" ("mosás": "mosó"), what
+// a thing after it is for; none for another word.
+std::optional<std::string> purposeOfAction(const Token& tk, const std::string& w) {
+  static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
+  if (tk.lower.size() <= 4 || !tk.lower.ends_with("ing") || w.size() <= 4 || w.find(' ') != std::string::npos)
+    return std::nullopt;
+  if (w.ends_with(kBack)) return w.substr(0, w.size() - kBack.size()) + "\xC3\xB3";
+  if (w.ends_with(kFront)) return w.substr(0, w.size() - kFront.size()) + "\xC5\x91";
+  return std::nullopt;
+}
+
 // A noun right before the head noun: Hungarian writes the two as one word ("bus station":
 // "buszállomás", an "e-mail" joined with a hyphen), or says the first as its adjective where the
 // lexicon gives one ("birthday party": "születésnapi buli").
@@ -2107,10 +2163,22 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   const Token& tk = t_[k];
   const Token& head = t_[np.head];
   if (k + 1 != np.head || tk.tag != PartOfSpeech::noun || head.tag != PartOfSpeech::noun || tk.possessor ||
-      tk.plural || !head.entry || head.entry->pos != PartOfSpeech::noun)
+      tk.plural)
     return std::nullopt;
   const Sense* ms = coreSense(tk, sense(k));
+  // ("car renters", "a bike courier": a head only the dictionary has, one word, makes one word
+  // with a plain noun before it all the same, "autóbérlők")
+  if (!head.entry && ms && !ms->name && ms->note("attr").empty() && ms->note("time").empty() &&
+      isInflectableWord(ms->word) && head.dictionarySenses.size() == 1 &&
+      isInflectableWord(head.dictionarySenses.front()))
+    return Modifier{ms->word, false};
+  if (!head.entry || head.entry->pos != PartOfSpeech::noun) return std::nullopt;
   const Sense* hs = coreSense(head, sense(np.head));
+  // ("drinking water", "washing basket": an "-ing" noun only the dictionary has, "ivás", names
+  // the thing's purpose all the same, "ivóvíz", "mosókosár")
+  if (!ms && hs && !hs->name && !hs->person && hs->word.find(' ') == std::string::npos &&
+      !tk.dictionarySenses.empty())
+    if (auto purpose = purposeOfAction(tk, tk.dictionarySenses.front())) return Modifier{*purpose, false};
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
@@ -2123,13 +2191,29 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
   // for by the verb's "-ó/-ő" form: "washing machine": "mosógép", "reading room":
   // "olvasóterem", "parking machine": "parkolóautomata" (not "mosásgép")
-  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && ms->word.size() > 4) {
-    static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
-    const std::string& w = ms->word;
-    if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
-    if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
-  }
+  if (auto purpose = purposeOfAction(tk, ms->word)) return Modifier{*purpose, false};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
+}
+
+// "the baking contest", "a swimming race", "the waiting area": the "-ing" of an activity right
+// before a thing names what the thing is for, the verb's "-ó/-ő" form without its prefix written
+// together with it ("sütőverseny", "úszóverseny", "mosószer"); a person doing it stays apart ("a
+// futó lány"), and so does any other verb's, a change going on ("rising prices": "emelkedő árak").
+std::optional<std::string> Generator::purposeParticiple(std::size_t k, const NounPhrase& np) const {
+  static constexpr std::string_view kActivities[] = {"bake", "cook", "swim",  "skate", "wait", "park",
+                                                     "wash", "iron", "chop",  "fry",   "mix",  "run",
+                                                     "drink", "read", "write", "climb", "sew", "hear", "walk"};
+  const Token& tk = t_[k];
+  const Token& head = t_[np.head];
+  if (k + 1 != np.head || tk.form != VerbForm::ing || !listed(kActivities, tk.lemma) ||
+      head.tag != PartOfSpeech::noun || !head.entry || head.entry->pos != PartOfSpeech::noun)
+    return std::nullopt;
+  const Sense* vs = coreSense(tk, sense(k));
+  const Sense* hs = coreSense(head, sense(np.head));
+  if (!vs || !hs || hs->person || hs->name || vs->word.find(' ') != std::string::npos ||
+      hs->word.find(' ') != std::string::npos)
+    return std::nullopt;
+  return presentParticipleOf(VerbStem{vs->word, "", ""});
 }
 
 void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,
@@ -3580,7 +3664,7 @@ void Generator::emitLinkedPredicate(std::size_t p) {
     std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
     // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
     if (roles_.agreement.plural && !(s && s->keepsCopula))
-      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOfPredicate(adj);
     emit(adj, p);
   }
   if (another && plainSense(t_[next], sense(next))) {
@@ -4581,7 +4665,7 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     // ("zárva", "nyitva" take no plural; the lexicon's plural is of the plain degree: "olcsók",
     // "olcsóbbak")
     if (a.plural && s && !(cs && cs->keepsCopula))
-      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOf(adj, WordClass::adjective);
+      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOfPredicate(adj);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too
@@ -6601,6 +6685,17 @@ std::optional<std::size_t> Generator::emitCountOfOwned(std::size_t pos) {
 }
 
 // A part that is neither the subject nor the verb group.
+// A list's next member in the case of the one before; with the owner or "the" it shares, that
+// said again ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot";
+// "a garázsait és a fészereit").
+void Generator::emitSharingOpener(const NounPhrase& np, std::optional<std::size_t> opener, std::size_t at) {
+  if (opener) emit("a", at);
+  if (opener && t_[*opener].tag == PartOfSpeech::possessive)
+    emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
+  else
+    emitNounPhrase(np, lastCase_);
+}
+
 std::size_t Generator::emitOtherPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   const Token& tk = t_[pos];
@@ -6629,7 +6724,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       continuesList(pos)) {
     const std::size_t first = out_.size();
     const NounPhrase np = readNounPhrase(pos);
-    emitNounPhrase(np, lastCase_);
+    emitSharingOpener(np, openerSharedAcross(pos - 1), pos);
     if (out_.size() > first) out_[first].commaBefore = true;
     return np.end;
   }
@@ -6640,13 +6735,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
     emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
-    // ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot")
-    const auto opener = openerSharedAcross(pos);
-    if (opener) emit("a", pos);  // "a garázsait és a fészereit"
-    if (opener && t_[*opener].tag == PartOfSpeech::possessive)
-      emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
-    else
-      emitNounPhrase(np, lastCase_);
+    emitSharingOpener(np, openerSharedAcross(pos), pos);
     return np.end;
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)

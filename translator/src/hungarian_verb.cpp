@@ -4,6 +4,7 @@
 #include <array>
 
 #include "hungarian_morphology.h"
+#include "lexiton/lexicon/lexicon_source.h"
 #include "lexiton/text_encoding.h"
 
 namespace lexiton::translator {
@@ -742,6 +743,12 @@ VerbStem potentialOf(const VerbStem& v) {
     if (lemma == verb) return VerbStem{utf16ToUtf8(potential), v.prefix, ""};
   const Stem st = stemOf(lemma);
   return VerbStem{utf16ToUtf8(st.stem + pick2(st.h, u"hat", u"het")), v.prefix, ""};
+}
+
+std::string finishedParticiple(const lexicon::Sense& vs) {
+  const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
+  return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
+                            Agreement{3, false, false, false});
 }
 
 }  // namespace lexiton::translator

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace lexiton::lexicon {
+struct Sense;
+}
+
 namespace lexiton::translator {
 
 enum class Tense { present, past, imperative };
@@ -40,6 +44,9 @@ std::string adverbialParticipleOf(const VerbStem& v);
 // The present participle without its prefix, the one who or what does it ("olvasó", "ülő",
 // "tanító", "menő", "forgó", "vérző").
 std::string presentParticipleOf(const VerbStem& v);
+// The participle of a finished past, the third person of the past with the sense's finishing
+// prefix: "ellopott", "mellékelt", "elfelejtett".
+std::string finishedParticiple(const lexicon::Sense& vs);
 // The infinitive with a personal ending, as "kell" wants it: "mennem", "olvasnod", "tanulnia".
 std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural);
 

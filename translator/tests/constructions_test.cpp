@@ -1164,7 +1164,28 @@ TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
 // and an "-ing" one after an article was the bare stem ("a süt versenyt").
 TEST(ConstructionsTest, AParticipleOnlyWordNetKnowsIsItsVerbsForm) {
   EXPECT_EQ(hungarian("They found the abandoned car."), "Megtal\xC3\xA1lt\xC3\xA1k az elhagyott aut\xC3\xB3t.");
-  EXPECT_EQ(hungarian("She won the baking contest."), "Megnyerte a sütő versenyt.");
+  EXPECT_EQ(hungarian("She won the baking contest."), "Megnyerte a sütőversenyt.");
+  // (after an owner too, where it stays an adjective for the clause reader)
+  EXPECT_EQ(hungarian("We visited the country's ruined castles."), "Meglátogattuk az ország romos várait.");
+  EXPECT_EQ(hungarian("The city's forgotten streets are quiet."), "A város elfeledett utcái csendesek.");
+}
+
+// An activity's "-ing" before a thing names what the thing is for: one word with its "-ó/-ő"
+// form ("sütőverseny", not "sütő verseny"); a person doing it stays apart.
+TEST(ConstructionsTest, AnActivitysIngBeforeAThingIsOneWordWithIt) {
+  EXPECT_EQ(hungarian("The swimming race starts soon."), "Az úszóverseny hamarosan kezdődik.");
+  EXPECT_EQ(hungarian("Use the chopping board."), "Használja a vágótáblát.");
+  // (an "-ing" noun only the dictionary has: "ivás" makes "ivó")
+  EXPECT_EQ(hungarian("Is this drinking water?"), "Ez az ivóvíz?");
+  EXPECT_EQ(hungarian("Put it in the washing basket."), "Tegye a mosókosárba.");
+  EXPECT_EQ(hungarian("The skating rink is closed."), "A korcsolyapálya zárva van.");
+}
+
+// A noun before a head only the dictionary has makes one word with it all the same ("bérlő" is
+// no core word: "autó bérlőknek" before).
+TEST(ConstructionsTest, ANounBeforeADictionaryOnlyHeadIsOneWordWithIt) {
+  EXPECT_EQ(hungarian("The bike courier arrived."), "A biciklifutár megérkezett.");
+  EXPECT_TRUE(has(hungarian("Car renters must hold a valid licence."), "Az autóbérlőknek"));
   // ("with trembling hands" after a preposition keeps the dictionary's adjective)
   EXPECT_EQ(hungarian("She opened the letter with trembling hands."), "Kinyitotta a levelet remegő kézzel.");
 }
