@@ -3719,6 +3719,10 @@ bool Generator::leftWanting() const {
   // ("without power" may be one phrase of the dictionary)
   if (!object || object->end >= n_ || !t_[object->end].lower.starts_with("without")) return false;
   if (saidOfThing(roles_)) return true;
+  // ("The storm brought down trees and left thousands of homes without power": the thing of
+  // the clause before, the subject it goes on with)
+  if (!roles_.subject && !roles_.verb.imperative && !roles_.verb.passive && before_.known && before_.thing)
+    return true;
   if (object->pronoun) return t_[object->head].lower != "it";
   const Sense* head = coreSense(t_[object->head], sense(object->head));
   return head && head->person;

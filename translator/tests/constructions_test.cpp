@@ -6619,6 +6619,16 @@ TEST(ConstructionsTest, AMonthOwnsWithoutAnArticle) {
   EXPECT_EQ(hungarian("We will finish by the end of the year."), "Befejezünk az év végéig.");
 }
 
+TEST(ConstructionsTest, APastAfterAndGoesOnWithTheSubject) {
+  // "... and left": after a simple past and "and", a word spelt as a past is the same subject's
+  // next verb, not "bal" ("left") nor a noun joined to the object before
+  const std::string storm = hungarian("The storm destroyed trees and left thousands of homes without power.");
+  EXPECT_FALSE(has(storm, "bal"));
+  // (a thing left in want of something is let be so, "hagyott ... nélkül", not "elhagyott")
+  EXPECT_TRUE(has(storm, "otthont hagyott \xC3\xA1ram n\xC3\xA9lk\xC3\xBCl"));
+  EXPECT_FALSE(has(hungarian("He took his coat and left."), "bal"));
+}
+
 TEST(ConstructionsTest, APluralsWhoHasItsBarePresent) {
   // "people who smoke", "drivers who park here": after a plural noun and "who" the word is the
   // relative clause's verb, not a noun ("a füst")
