@@ -652,6 +652,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // ("Children who eat breakfast learn better": of a plural subject, its bare present too)
   if (inRelative && t.tag == PartOfSpeech::verb && (verbAt(i) || pluralSubjectsPresentAt(i, clauseBegin)) &&
       (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name || prev.tag == PartOfSpeech::adverb ||
+       // ("People who live here pay less": "here", "there" end the clause as an adverb does)
+       prev.lower == "here" || prev.lower == "there" ||
        (prev.tag == PartOfSpeech::pronoun &&
         // ("the invoice you sent us contains"; "who called you left": "you" after a verb its object)
         (!subjectPronoun(prev) || (prev.lower == "you" && i >= 2 && t_[i - 2].tag == PartOfSpeech::verb)))) &&

@@ -2254,6 +2254,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "the man who lives here", "Who lives here?": the relative's or the question's verb
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+    // ("people who smoke", "drivers who park here": after a plural noun its bare present too)
+    if (i >= 2 && toks[i - 2].tag == PartOfSpeech::noun && toks[i - 2].plural)
+      bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevLower == "and" && lastVerbPast_ &&
+             std::any_of(rs.begin(), rs.end(),
+                         [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; }) &&
+             (!after || t.pauseAfter || objectFollows || particleFollows || after->tag == PartOfSpeech::number ||
+              after->tag == PartOfSpeech::noun || after->tag == PartOfSpeech::preposition ||
+              after->lower.ends_with(" of"))) {  // (a quantity: "thousands of", "a number of")
+    // "brought down trees and left thousands of homes", "took his coat and left": after a simple
+    // past and "and", a word spelt as a past goes on with the same subject ("hagyott", not "bal")
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);
   } else if (prevLower == "how" && i == 1 && (i + 1 == toks.size() || toks[i + 1].lower == "of")) {
     bonus(PartOfSpeech::adjective, std::nullopt, 300);  // "How kind of you!": "Milyen kedves tőled!"
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {

@@ -786,6 +786,9 @@ class Generator {
   // The clause is only the noun a passive after its relative clause is done to: "The house where
   // I grew up has been sold" ("A házat, ahol felnőttem, eladták"), the object.
   void undergoesThePassiveAfter() { patientOfWhatResumes_ = true; }
+  // "People who smoke should stop": the noun before its relative clause is the one who must in
+  // the clause after it, said in the dative ("Az embereknek, akik dohányoznak, abba kellene hagyniuk")
+  void mustDoAfter() { oneWhoMustAfter_ = true; }
   // "resigned two days after the scandal broke": the span ends this clause, counted from the
   // next one's time, "két nappal azután, hogy"
   void countedToClause(std::string_view from) { countedToClause_ = from; }
@@ -1206,6 +1209,7 @@ class Generator {
   bool sinceClause_ = false;               // a clause of "since" follows this one
   bool asIfFollows_ = false;               // ... or one of "as if": "úgy ..., mintha"
   bool patientOfWhatResumes_ = false;      // the noun alone, the object of a passive after its relative
+  bool oneWhoMustAfter_ = false;           // the noun alone, the one who must after its relative
   std::string_view countedToClause_;       // "azután", "azelőtt": a span at the end counts from the next clause
   bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
   bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
@@ -3804,6 +3808,10 @@ bool Generator::leftWanting() const {
   // ("without power" may be one phrase of the dictionary)
   if (!object || object->end >= n_ || !t_[object->end].lower.starts_with("without")) return false;
   if (saidOfThing(roles_)) return true;
+  // ("The storm brought down trees and left thousands of homes without power": the thing of
+  // the clause before, the subject it goes on with)
+  if (!roles_.subject && !roles_.verb.imperative && !roles_.verb.passive && before_.known && before_.thing)
+    return true;
   if (object->pronoun) return t_[object->head].lower != "it";
   const Sense* head = coreSense(t_[object->head], sense(object->head));
   return head && head->person;
@@ -6606,7 +6614,8 @@ std::size_t Generator::emitSubject() {
   // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
   // "The hospital needs nurses": "A kórháznak ... szüksége van"
   const bool dative =
-      r.verb.possession || mustDo(r.verb) || (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
+      r.verb.possession || mustDo(r.verb) || (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g") ||
+      (oneWhoMustAfter_ && r.verb.main == n_ && r.verb.be == n_);
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
@@ -7536,6 +7545,18 @@ bool hasVerb(const std::vector<Token>& tokens, const Clause& c) {
   });
 }
 
+// Whether the clause's verb group opens with what must or should be done: "must pay", "should
+// stop", "ought to know", "have to leave" (the Hungarian "kell", "kellene" of a dative subject).
+bool opensWithMust(const std::vector<Token>& tokens, const Clause& c) {
+  std::size_t k = c.body;
+  while (k < c.end && tokens[k].tag == PartOfSpeech::adverb) ++k;
+  if (k >= c.end) return false;
+  const Token& t = tokens[k];
+  if (t.tag == PartOfSpeech::modal) return t.lower == "must" || t.lower == "should" || t.lower == "ought";
+  return isHave(t) && k + 2 < c.end && tokens[k + 1].tag == PartOfSpeech::infinitiveTo &&
+         tokens[k + 2].tag == PartOfSpeech::verb;
+}
+
 // Whether the clause opens with a passive and says no one who did it: "has been sold", "will be
 // closed".
 bool agentlessPassive(const std::vector<Token>& tokens, const Clause& c) {
@@ -8064,6 +8085,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
           first.lower == "this" || first.lower == "that" || first.lower == "these" || first.lower == "those")
         passiveOfThePatient = k + 2;
     }
+    if (k + 2 < clauses.size() && clauses[k + 1].relative && clauses[k + 2].link.empty() && !c.relative &&
+        c.link.empty() && !hasVerb(tokens, c) && opensWithMust(tokens, clauses[k + 2]))
+      g.mustDoAfter();
     countedLink = false;
     // (not how long one waited or stayed: "wait a few minutes before you try again", "cool for
     // ten minutes before")

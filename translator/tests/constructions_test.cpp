@@ -6296,6 +6296,18 @@ TEST(ConstructionsTest, APluralsRelativeClauseHasItsBarePresent) {
   // ... and after it, the subject's own bare verb is its present too, not an imperative
   EXPECT_EQ(hungarian("Children who eat breakfast learn better."),
             "A gyerekek, akik reggelit esznek, jobban tanulnak.");
+  // ("People who live here pay less": "here" ends the relative clause, the main verb plural)
+  EXPECT_TRUE(has(hungarian("People who live here pay more taxes."), ", t\xC3\xB6""bb ad\xC3\xB3t fizetnek"));
+  EXPECT_TRUE(has(hungarian("Families who stay there pay nothing."), "fizetnek"));
+}
+
+TEST(ConstructionsTest, TheOneWhoMustBeforeARelativeClauseIsDative) {
+  // "People who ... should": the noun before the relative clause is the one who must in the
+  // main clause, "Az embereknek, akik ...", not "Az emberek"
+  EXPECT_TRUE(has(hungarian("People who live alone should eat well."), "Az embereknek, akik egyed\xC3\xBCl laknak,"));
+  EXPECT_TRUE(has(hungarian("Guests who arrive late have to wait."), "A vend\xC3\xA9geknek, akik"));
+  // (a main verb of its own keeps the subject as it is)
+  EXPECT_TRUE(has(hungarian("People who live alone eat less."), "Az emberek, akik"));
 }
 
 TEST(ConstructionsTest, ABareVerbAfterSoTells) {
@@ -6626,6 +6638,23 @@ TEST(ConstructionsTest, AMonthOwnsWithoutAnArticle) {
   EXPECT_EQ(hungarian("The end of August is hot."), "Augusztus vége forró.");
   // (another owner keeps its article)
   EXPECT_EQ(hungarian("We will finish by the end of the year."), "Befejezünk az év végéig.");
+}
+
+TEST(ConstructionsTest, APastAfterAndGoesOnWithTheSubject) {
+  // "... and left": after a simple past and "and", a word spelt as a past is the same subject's
+  // next verb, not "bal" ("left") nor a noun joined to the object before
+  const std::string storm = hungarian("The storm destroyed trees and left thousands of homes without power.");
+  EXPECT_FALSE(has(storm, "bal"));
+  // (a thing left in want of something is let be so, "hagyott ... nélkül", not "elhagyott")
+  EXPECT_TRUE(has(storm, "otthont hagyott \xC3\xA1ram n\xC3\xA9lk\xC3\xBCl"));
+  EXPECT_FALSE(has(hungarian("He took his coat and left."), "bal"));
+}
+
+TEST(ConstructionsTest, APluralsWhoHasItsBarePresent) {
+  // "people who smoke", "drivers who park here": after a plural noun and "who" the word is the
+  // relative clause's verb, not a noun ("a füst")
+  EXPECT_TRUE(has(hungarian("People who smoke should stop."), ", akik doh\xC3\xA1nyoznak,"));
+  EXPECT_TRUE(has(hungarian("Drivers who park here must pay."), ", akik parkolnak"));
 }
 
 }  // namespace
