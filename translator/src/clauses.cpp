@@ -769,6 +769,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // ("once the water boils", "once all the boxes were gone": "once" before a subject and its
   // verb opens a clause of time; "once again", "once a week" count)
   if (t.lower == "once") return finiteClauseAt(i + 1);
+  // ("miss more than three lessons may lose": a count's bound before its number opens nothing)
+  if (t.lower == "than" && i > 0 && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::number &&
+      (t_[i - 1].lower == "more" || t_[i - 1].lower == "less" || t_[i - 1].lower == "fewer"))
+    return false;
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
     return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
            (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")

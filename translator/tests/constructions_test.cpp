@@ -6657,5 +6657,12 @@ TEST(ConstructionsTest, APluralsWhoHasItsBarePresent) {
   EXPECT_TRUE(has(hungarian("Drivers who park here must pay."), ", akik parkolnak"));
 }
 
+TEST(ConstructionsTest, ACountsBoundOpensNoClause) {
+  // "more than three" bounds the count; the verb after the noun is the main clause's
+  EXPECT_EQ(hungarian("Students who miss more than three lessons may lose their place."),
+            "A diákok, akik több mint három órát hiányolnak, elveszthetik a helyüket.");
+  EXPECT_EQ(hungarian("We sold more than fifty tickets."), "Több mint ötven jegyet adtunk el.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
