@@ -691,6 +691,7 @@ downstairs	adv	lent[van]
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok] ; zsinór[zsinórok,3sg=zsinórja,near=fishing/fisherman/angler/rod/hook/bait/float/reel]
+line	v	ki|bélel[when=tin/tray/dish/box/drawer/basket/mould/mold] ; szegélyez[when=street/streets/road/route/way]
 set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
@@ -1123,7 +1124,7 @@ wire	n	drót[drótok,3sg=drótja] ; vezeték[vezetékek]
 abandon	v	el|hagy ; fel|ad
 abstract	adj	elvont ; absztrakt
 abstract	n	kivonat[kivonatok] ; összefoglaló
-account	n	számla ; beszámoló ; beszámoló[when=detailed/firsthand/personal/full/eyewitness/give/written/brief/vivid/historical/official/graphic] ; fiók[fiókok,3sg=fiókja,when=create/user/email/google/facebook/twitter/instagram/online/social/delete/register/admin/administrator/guest/microsoft/apple/steam]
+account	n	számla ; beszámoló ; beszámoló[when=detailed/firsthand/personal/full/eyewitness/give/written/brief/vivid/historical/official/graphic] ; fiók[fiókok,3sg=fiókja,when=create/user/email/google/facebook/twitter/instagram/online/social/delete/register/admin/administrator/guest/microsoft/apple/steam/activate/activated/log/login/password/app]
 anticipate	v	számít[obj=ra] ; előre lát
 appeal	n	fellebbezés ; vonzás ; kérés[kérések]
 appeal	v	fellebbez[noobj] ; kér
@@ -1181,7 +1182,7 @@ estimate	v	becsül ; fel|becsül
 even	adv	még ; is
 even	adj	egyenletes ; páros ; sima
 evidence	n	bizonyíték[bizonyítékok]
-expose	v	ki|tesz ; le|leplez
+expose	v	ki|tesz[to=nak] ; le|leplez
 express	v	ki|fejez
 express	adj	gyors[gyorsak] ; expressz
 expression	n	kifejezés[kifejezések] ; arckifejezés
@@ -5416,9 +5417,10 @@ wrist	n	csukló[csuklók]
 zone	n	zóna
 # --- Senses a word's neighbours choose, and words whose only reading in the dictionary misleads
 green	n	zöld szín
-tin	n	doboz ; bádog[bádogok,3sg=bádogja,pp=bádogjai]
+tin	n	doboz ; bádog[bádogok,3sg=bádogja,pp=bádogjai] ; forma[formák,near=bake/baking/cake/oven/mixture/batter/grease/greased/line/dough]
+baking tin	n	sütőforma[sütőformák]
+serving	n	tálalás[tálalások] ; adag[adagok,when=one/two/three/four/per/each]
 cake tin	n	tortaforma
-baking tin	n	sütőforma
 baking tray	n	tepsi[tepsik,3sg=tepsije]
 baking sheet	n	tepsi[tepsik,3sg=tepsije]
 baking paper	n	sütőpapír[sütőpapírok,3sg=sütőpapírja]

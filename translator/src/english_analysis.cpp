@@ -3229,6 +3229,21 @@ void timeSpentDoing(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// "Leave to cool for ten minutes", "Leave to rise": a recipe's "leave" with nothing after it but
+// what the dish is to do leaves the dish at hand, "it" ("Hagyja lehűlni").
+void leftToDo(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    const Token& leave = toks[i];
+    if (leave.lemma != "leave" || leave.tag != PartOfSpeech::verb || leave.form != VerbForm::base ||
+        toks[i + 1].lower != "to" || (i > 0 && toks[i - 1].lower != "then" && toks[i - 1].lower != "and" && !toks[i - 1].pauseAfter))
+      continue;
+    Token it = impliedWord("it", PartOfSpeech::pronoun, leave.word);
+    it.person = 3, it.plural = false;
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(it));
+    i += 2;
+  }
+}
+
 // "Thank you for letting me know", "She didn't let us know": to let the speaker know is to tell,
 // one verb "szól" ("Köszönöm, hogy szóltál", "Nem szólt"); the imperative "let me know" is a
 // phrase of its own.
@@ -7414,6 +7429,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesFromGerunds(core_, toks);
   timeSpentDoing(core_, toks);
   lettingKnowAsTelling(core_, toks);
+  leftToDo(toks);
   infinitivesAfterLetting(core_, toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);

@@ -2785,5 +2785,16 @@ TEST(PhrasesTest, WhatATicketOrABillIsForStandsBeforeIt) {
   EXPECT_EQ(hungarian("The menu for Christmas is ready."), "A kar\xC3\xA1" "csonyi men\xC3\xBC k\xC3\xA9sz.");
 }
 
+TEST(PhrasesTest, ARecipesTinLiningAndCooling) {
+  EXPECT_EQ(hungarian("Line the tin with baking paper."), "Bélelje ki a formát sütőpapírral.");
+  EXPECT_EQ(hungarian("Pour the mixture into the tin and bake for 25 minutes."),
+            "Öntse a keveréket a formába, és süsse 25 percig.");
+  // a recipe's "Leave to cool" leaves the dish at hand, before serving it ("tálalás")
+  EXPECT_EQ(hungarian("Leave to cool for ten minutes before serving."), "Hagyja lehűlni tíz percig tálalás előtt.");
+  // a device exposed to the sun, an account one activates
+  EXPECT_EQ(hungarian("Do not expose the device to direct sunlight."), "Ne tegye ki az eszközt közvetlen napfénynek.");
+  EXPECT_TRUE(has(hungarian("Click on the link in the email to activate your account."), "fiókját"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
