@@ -5419,7 +5419,7 @@ zone	n	zóna
 green	n	zöld szín
 tin	n	doboz ; bádog[bádogok,3sg=bádogja,pp=bádogjai] ; forma[formák,near=bake/baking/cake/oven/mixture/batter/grease/greased/line/dough]
 baking tin	n	sütőforma[sütőformák]
-serving	n	tálalás[tálalások] ; adag[adagok,when=one/two/three/four/per/each]
+serving	n	tálalás[tálalások] ; adag[adagok,3sg=adagja,pp=adagjai,when=one/two/three/four/per/each]
 cake tin	n	tortaforma
 baking tray	n	tepsi[tepsik,3sg=tepsije]
 baking sheet	n	tepsi[tepsik,3sg=tepsije]
