@@ -4890,8 +4890,8 @@ it was nice to see you	adv	jó volt látni téged
 nice to see you	adv	jó látni téged
 i hope so	adv	remélem
 i don't think so	adv	nem hiszem
-thank you in advance	adv	előre is köszönöm
-thanks in advance	adv	előre is köszönöm
+thank you in advance	adv	előre is köszönöm[for=acc]
+thanks in advance	adv	előre is köszönöm[for=acc]
 speak soon	adv	hamarosan beszélünk
 as requested	adv	kérésére
 dear sir or madam	adv	tisztelt hölgyem vagy uram

@@ -2794,6 +2794,8 @@ TEST(PhrasesTest, ARecipesTinLiningAndCooling) {
   // a device exposed to the sun, an account one activates
   EXPECT_EQ(hungarian("Do not expose the device to direct sunlight."), "Ne tegye ki az eszközt közvetlen napfénynek.");
   EXPECT_TRUE(has(hungarian("Click on the link in the email to activate your account."), "fiókját"));
+  // thanks said in advance are for the help, the accusative
+  EXPECT_EQ(hungarian("Thank you in advance for your help."), "Előre is köszönöm a segítségedet.");
 }
 
 }  // namespace
