@@ -5055,7 +5055,7 @@ namespace {
 // fényképet", "Amikor meghallotta a hírt"); a film one saw stays seen ("Tegnap láttam a filmet").
 TEST(ConstructionsTest, WhatOneSawAtAMomentIsCaught) {
   EXPECT_EQ(hungarian("Her eyes filled with tears when she saw the photograph."),
-            "A szeme megtelt könnycseppekkel, amikor meglátta a fényképet.");
+            "A szeme megtelt könnyekkel, amikor meglátta a fényképet.");
   EXPECT_EQ(hungarian("When he heard the news, he called me."), "Amikor meghallotta a hírt, felhívott.");
   EXPECT_EQ(hungarian("I saw the film yesterday."), "Tegnap láttam a filmet.");
 }

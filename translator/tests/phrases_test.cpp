@@ -2674,5 +2674,10 @@ TEST(PhrasesTest, ADontOfTalkForbidsTheDoingItself) {
   EXPECT_EQ(hungarian("Don't cook tonight."), "Ma este ne főzz.");
 }
 
+TEST(PhrasesTest, TearsAreKonny) {
+  EXPECT_EQ(hungarian("Her eyes filled with tears."), "A szeme megtelt könnyekkel.");
+  EXPECT_TRUE(has(hungarian("The power went out last night."), "az áram"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
