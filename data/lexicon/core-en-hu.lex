@@ -4241,6 +4241,7 @@ expert	n	szakértő[person]
 explanation	n	magyarázat[magyarázatok]
 explosion	n	robbanás[robbanások]
 extremely	adv	rendkívül ; nagyon
+excessively	adv	túlságosan
 fairly	adv	elég ; meglehetősen
 false	adj	hamis
 feather	n	toll[tollak]

@@ -6444,6 +6444,28 @@ void soMuchBeforeANoun(std::vector<Token>& toks) {
     }
 }
 
+// "Do not tighten the cable too much", "stirred it too much": "too much" after the object a verb
+// already has says how far it is done, "túlságosan" (the lexicon's "excessively"); where it is the object itself ("ate too
+// much": "túl sokat") or before its noun ("too much salt") it stays the amount
+void tooMuchOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    if (toks[i].lower != "too much" || toks[i - 1].pauseAfter) continue;
+    if (i + 1 < toks.size() && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::adjective))
+      continue;
+    const Token& before = toks[i - 1];
+    const bool afterObject = (before.tag == PartOfSpeech::noun && toks[i - 2].tag != PartOfSpeech::auxiliary) ||
+                             listed(kObjectPronouns, before.lower) || before.lower == "it";
+    const bool verbEarlier = std::any_of(toks.begin(), toks.begin() + std::ptrdiff_t(i - 1),
+                                         [](const Token& t) { return t.tag == PartOfSpeech::verb; });
+    const lexicon::Entry* degree = core.find("excessively", PartOfSpeech::adverb);
+    if (!afterObject || !verbEarlier || !degree) continue;
+    toks[i].tag = PartOfSpeech::adverb;
+    toks[i].entry = degree;
+    toks[i].dictionarySenses.clear();
+  }
+}
+
 // "Take enough water", "have enough time": "enough" before a noun, past an adjective of it
 // ("enough fresh water"), is how much of it, a determiner ("elég vizet"); after an adjective it
 // stays the adverb ("old enough")
@@ -7243,6 +7265,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   conjunctionsOfSeveralWords(toks);
   timesOfAClause(toks);
   soMuchBeforeANoun(toks);
+  tooMuchOfDegree(core_, toks);
   demonstrativeOnes(toks);
   enoughBeforeANoun(toks);
   soOfDegree(core_, toks);

@@ -6607,5 +6607,14 @@ TEST(ConstructionsTest, AMonthOwnsWithoutAnArticle) {
   EXPECT_EQ(hungarian("We will finish by the end of the year."), "Befejezünk az év végéig.");
 }
 
+TEST(ConstructionsTest, TooMuchAfterTheObjectSaysHowFar) {
+  // after the object the verb has, how far it is done: "túlságosan"
+  EXPECT_EQ(hungarian("Do not tighten the cable too much."), "Ne húzza meg a kábelt túlságosan.");
+  EXPECT_EQ(hungarian("Do not stir it too much."), "Ne keverje túlságosan.");
+  // as the object itself, or before its noun, the amount
+  EXPECT_EQ(hungarian("I ate too much."), "Túl sokat ettem.");
+  EXPECT_TRUE(has(hungarian("Do not add too much salt."), "túl sok"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
