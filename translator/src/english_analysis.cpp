@@ -5275,13 +5275,15 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     // "pale blue", "dark green": before another adjective, that one may choose its sense too
     // ("halvány kék", where a pale face is "sápadt")
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
-    // "my sister is older": a predicate said of a person
+    // "my sister is older", "She looked much older": a predicate said of a person, after "be"
+    // or a verb of seeming ("idősebbnek tűnt")
     std::size_t b = i;
-    // (past an adverb of degree too: "is almost dead", "was completely free")
+    // (past an adverb of degree too: "is almost dead", "was completely free", "much older")
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
+                     (toks[i].degree == 1 && (toks[b - 1].lower == "much" || toks[b - 1].lower == "far")) ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation ||
                      (toks[b - 1].tag == PartOfSpeech::adverb && !toks[b - 1].pauseAfter && b >= 2 &&
-                      formOfBe(toks[b - 2].lower))))
+                      (formOfBe(toks[b - 2].lower) || seemsLike(toks[b - 2])))))
       --b;
     // ("is two years older": past by how much)
     if (toks[i].degree == 1 && b >= 3 && toks[b - 1].tag == PartOfSpeech::noun && unitOfTime(toks[b - 1].lemma) &&
@@ -5298,7 +5300,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       while (head + 1 < toks.size() && !toks[head].pauseAfter && toks[head + 1].tag == PartOfSpeech::noun) ++head;
       if (head > k) toks[i].modifiers.push_back(toks[head].lemma);
     }
-    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
+    if (b >= 2 && (toks[b - 1].tag == PartOfSpeech::auxiliary || seemsLike(toks[b - 1])) &&
+        namesPerson(toks[b - 2]) && !nounAfter)
       toks[i].ofPerson = true;
     // "Delivery is free", "Entry will be free": a predicate takes the sense its subject asks
     // for ("ingyenes"), past the modal and the negation before the copula

@@ -6616,5 +6616,14 @@ TEST(ConstructionsTest, TooMuchAfterTheObjectSaysHowFar) {
   EXPECT_TRUE(has(hungarian("Do not add too much salt."), "túl sok"));
 }
 
+TEST(ConstructionsTest, APersonLooksOldAsAPerson) {
+  // after a verb of seeming, and past "much", an adjective of a person takes its sense for people
+  EXPECT_EQ(hungarian("She looked much older."), "Sokkal idősebbnek tűnt.");
+  EXPECT_EQ(hungarian("He is much older than me."), "Ő sokkal idősebb nálam.");
+  EXPECT_EQ(hungarian("The man looked old."), "A férfi idősnek tűnt.");
+  // a thing stays "régi"
+  EXPECT_TRUE(has(hungarian("The house looked old."), "réginek"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
