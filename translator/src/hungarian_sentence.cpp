@@ -7161,6 +7161,16 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
       !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
+  // "Residents can claim a refund", "Members can borrow up to five books": "can" before a verb
+  // of a right one has is leave, not skill, "igényelhetnek", "kölcsönözhetnek" (what one is
+  // unable to do, a question and a past stay "tud")
+  static constexpr std::string_view kDoneByRight[] = {
+      "claim", "apply", "request", "register", "park", "borrow", "vote", "join", "enter", "book",
+      "cancel", "exchange", "return", "choose", "opt", "bring", "use", "collect", "attend", "stay"};
+  if (roles_.verb.modal == "tud" && !roles_.inverted && !roles_.verb.past && !roles_.verb.negative &&
+      !roles_.verb.passive && roles_.verb.main != n_ && roles_.verb.firstAux < n_ &&
+      t_[roles_.verb.firstAux].lower == "can" && listed(kDoneByRight, t_[roles_.verb.main].lemma))
+    roles_.verb.modal = "hat";
   done_.assign(n_, false);
   for (std::size_t k = 0; k < n_; ++k)
     if (stressedByEven(k) != n_) done_[k] = true;  // (said with its phrase: "még a kutyák is")

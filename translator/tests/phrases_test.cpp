@@ -2642,7 +2642,7 @@ TEST(PhrasesTest, PhrasalVerbsOfRecipesTheRoadAndTheWeather) {
 
 TEST(PhrasesTest, WhatIsClaimedRaisedEnteredAndMissed) {
   // a refund is claimed, "igényel"; money for a cause is raised by collecting it, "gyűjt"
-  EXPECT_TRUE(has(hungarian("Passengers can claim a refund."), "igényelni egy visszatérítést"));
+  EXPECT_TRUE(has(hungarian("Passengers can claim a refund."), "igényelhetnek egy visszatérítést"));
   EXPECT_EQ(hungarian("She raised five million forints for charity."), "Ötmillió forintot gyűjtött jótékonyságnak.");
   // a contest is entered by signing up for it, "benevez -re"
   EXPECT_EQ(hungarian("Have you entered the competition?"), "Beneveztél a versenyre?");
@@ -2677,6 +2677,14 @@ TEST(PhrasesTest, ADontOfTalkForbidsTheDoingItself) {
 TEST(PhrasesTest, TearsAreKonny) {
   EXPECT_EQ(hungarian("Her eyes filled with tears."), "A szeme megtelt könnyekkel.");
   EXPECT_TRUE(has(hungarian("The power went out last night."), "az áram"));
+}
+
+TEST(PhrasesTest, CanBeforeAVerbOfARightIsLeave) {
+  // "can claim", "can borrow": what one is entitled to, "-hat/-het"
+  EXPECT_EQ(hungarian("Residents can claim a refund."), "A lakosok igényelhetnek egy visszatérítést.");
+  EXPECT_TRUE(has(hungarian("Members can borrow five books."), "hetnek öt könyvet"));
+  // what one is able to do stays "tud"
+  EXPECT_TRUE(has(hungarian("My brother can swim."), "tud úszni"));
 }
 
 }  // namespace
