@@ -2187,8 +2187,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
+    // ("The market moves to the main square": a thing moved to a place is moving house too,
+    // "a főtérre költözik", where "the car moved" "mozgott")
+    const bool movedTo = v.lemma == "move" && verb + 1 < n_ && t_[verb + 1].lower == "to";
     if (const std::string_view thing = s->note("thing");
-        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_))
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_) && !movedTo)
       stem = verbOfNote(thing);  // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
     else
       stem.past = std::string(s->note("past"));

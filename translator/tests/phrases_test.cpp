@@ -2687,5 +2687,11 @@ TEST(PhrasesTest, CanBeforeAVerbOfARightIsLeave) {
   EXPECT_TRUE(has(hungarian("My brother can swim."), "tud úszni"));
 }
 
+TEST(PhrasesTest, AThingMovedToAPlaceMovesHouse) {
+  EXPECT_EQ(hungarian("The market moves to the main square."), "A piac a főtérre költözik.");
+  // without a place it stirs
+  EXPECT_FALSE(has(hungarian("The car moved slowly."), "költöz"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
