@@ -1065,6 +1065,7 @@ class Generator {
   bool emitGoalFirst();
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from, bool sinceOnly = false);
+  bool hourIsFocus() const;
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
@@ -1165,6 +1166,7 @@ class Generator {
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;        // "I like coffee": "Szeretem a kávét"
   bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
+  bool clockTimeFirst_ = false;            // the hour it happens at stands before the verb ("tízkor")
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
@@ -4685,16 +4687,25 @@ bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
                           (!head.plural || (p == "on" && (hs->note("time") == "n" || isDayName(head.lemma))));  // "hétfőnként"
     std::size_t end = 0;
     if (p == "at" && !np.pronoun)
-      if (const auto next = emitClockTime(pos)) end = *next;
+      if (const auto next = emitClockTime(pos)) end = *next, clockTimeFirst_ = true;
     if (!end && ((p == "for" && pos == perfectFor_) || (p == "since" && !np.pronoun) ||
                  ((p == "in" || p == "on" || p == "at") && (year || timeNoun)) ||
                  (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number)))
       end = emitPrepositionalPhrase(pos);
     if (!end) continue;
     for (std::size_t k = pos; k < end; ++k) done_[k] = true;
+    if (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number) clockTimeFirst_ = true;
     return true;
   }
   return false;
+}
+
+// Whether the hour said before the verb is what the clause tells of a subject already known
+// ("The train arrives at ten": "tízkor érkezik meg"); where the subject is news itself ("A lorry
+// overturned at six": "hatkor felborult egy teherautó") the whole event is, and the prefix stays.
+bool Generator::hourIsFocus() const {
+  return clockTimeFirst_ && (!roles_.subject || roles_.subject->definite || roles_.subject->pronoun ||
+                             roles_.subject->name);
 }
 
 // Where it happens, before a verb without a prefix or an object: "A gyerekek a kertben
@@ -5084,7 +5095,8 @@ void Generator::emitBeforeVerb() {
     }
     const bool time = emitTimeFirst(g.main + 1);
     // "Új adókat jelentett be": a bare object takes the prefix's place, which follows the verb
-    if (emitBareObjectFirst())
+    // ("The train arrives at ten": so does the hour it happens at, "tízkor érkezik meg")
+    if (emitBareObjectFirst() || (time && hourIsFocus()))
       splitPrefix_ = true;
     else if (!time)
       emitMannerFirst();
@@ -5094,6 +5106,9 @@ void Generator::emitBeforeVerb() {
   // "have risen sharply since January": how it was done stands nearest the verb, after the time
   // ("január óta meredeken emelkedtek")
   if (emitTimeFirst(g.main + 1)) {
+    // ("The concert ends at ten": the hour before a change with its own prefix is its focus,
+    // "tízkor ér véget")
+    if (hourIsFocus() && changeOfItself()) splitPrefix_ = true;
     emitMannerFirst(true);
     return;
   }

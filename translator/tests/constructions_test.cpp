@@ -1048,7 +1048,7 @@ TEST(ConstructionsTest, ASecondPresentVerbAfterAndAgreesWithItsSubject) {
 
 TEST(ConstructionsTest, AClockTimeTakesKorWhateverTheVerbGoverns) {
   // "arrive at" governs a place's case; "at nine" is a time
-  EXPECT_EQ(hungarian("We arrived at nine."), "Kilenckor megérkeztünk.");
+  EXPECT_EQ(hungarian("We arrived at nine."), "Kilenckor érkeztünk meg.");
   EXPECT_EQ(hungarian("The train leaves at nine."), "A vonat kilenckor indul.");
 }
 
@@ -2436,7 +2436,7 @@ TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
 TEST(ConstructionsTest, AParticleOfDirectionAfterAVerbOfMovingIsItsPrefix) {
   EXPECT_EQ(hungarian("The sun went down."), "A nap lement.");
   EXPECT_EQ(hungarian("He fell down and cried."), "Leesett, és sírt.");
-  EXPECT_EQ(hungarian("She came back at six."), "Hatkor visszajött.");
+  EXPECT_EQ(hungarian("She came back at six."), "Hatkor jött vissza.");
   // a phrasal verb of three words keeps its own verb ("kitalált", not "feljött")
   EXPECT_EQ(hungarian("He came up with a good idea.").find("jött"), std::string::npos);
 }
@@ -4912,9 +4912,9 @@ TEST(ConstructionsTest, AParticipleOpeningTheSentenceDescribesItsNoun) {
 namespace lexiton::translator {
 namespace {
 
-// "I ... you" of an irregular verb takes "-lak/-lek" as a regular one does ("Felveszlek").
+// "I ... you" of an irregular verb takes "-lak/-lek" as a regular one does ("veszlek fel").
 TEST(ConstructionsTest, IPickYouUpIsFelveszlek) {
-  EXPECT_EQ(hungarian("I'll pick you up from the station at seven."), "Hétkor felveszlek az állomásról.");
+  EXPECT_EQ(hungarian("I'll pick you up from the station at seven."), "Hétkor veszlek fel az állomásról.");
 }
 
 }  // namespace
