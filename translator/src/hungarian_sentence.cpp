@@ -104,7 +104,8 @@ constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
     "rise",  "fall",   "grow",    "increase", "decrease", "drop",    "double", "triple", "halve",
-    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump"};
+    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump",
+    "delay"};  // ("delayed by two hours": a change of time, "két órával késett")
 // What a change of amount is measured in: "twelve percent", "three points", "two degrees".
 constexpr std::string_view kMeasuresOfChange[] = {"percent", "per cent", "point", "degree"};
 
@@ -2872,11 +2873,13 @@ bool Generator::futureSaid() const {
 }
 
 // The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
-// when the passive has no "by" after its verb; null otherwise.
+// when the passive has no doer after "by" ("was delayed by two hours" names an amount, "két
+// órával késett"); null otherwise.
 const Sense* Generator::passOf(const VerbGroup& g) const {
   if (!g.passive || g.main >= n_ || !t_[g.main].entry) return nullptr;
   for (std::size_t k = g.main + 1; k < n_; ++k)
-    if (t_[k].lower == "by") return nullptr;
+    if (t_[k].lower == "by" && !(k + 1 < n_ && startsNounPhrase(k + 1) && amountOfBy(readNounPhrase(k + 1))))
+      return nullptr;
   for (const Sense& s : t_[g.main].entry->senses)
     if (!s.note("pass").empty()) return &s;
   return nullptr;
@@ -4925,7 +4928,9 @@ std::size_t Generator::changeMeasuredBy() const {
     if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
     const NounPhrase np = readNounPhrase(k + 1);
     // (with its bound too: "by almost 10 percent", "by up to 10 percent")
-    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma))
+    // (a span for a change of time: "delayed by two hours")
+    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number &&
+        (listed(kMeasuresOfChange, t_[np.head].lemma) || isDuration(np)))
       return k;
   }
   return n_;

@@ -6400,7 +6400,7 @@ TEST(ConstructionsTest, UpToANumberIsAkar) {
 }
 
 TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
-  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1ratot k\xC3\xA9sleltett\xC3\xA9k k\xC3\xA9t \xC3\xB3r\xC3\xA1val.");
+  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1rat k\xC3\xA9t \xC3\xB3r\xC3\xA1val k\xC3\xA9sett.");
 }
 
 TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
@@ -6623,6 +6623,14 @@ TEST(ConstructionsTest, APersonLooksOldAsAPerson) {
   EXPECT_EQ(hungarian("The man looked old."), "A férfi idősnek tűnt.");
   // a thing stays "régi"
   EXPECT_TRUE(has(hungarian("The house looked old."), "réginek"));
+}
+
+TEST(ConstructionsTest, DelayedByASpanIsLateByIt) {
+  // "by" a span of time is how late, no doer: what befalls the subject, the span before the verb
+  EXPECT_EQ(hungarian("The train was delayed by two hours."), "A vonat két órával késett.");
+  EXPECT_EQ(hungarian("Our flight was delayed by forty minutes."), "A járatunk negyven perccel késett.");
+  // a doer after "by" keeps the passive's act
+  EXPECT_FALSE(has(hungarian("The match was delayed by rain."), "késett"));
 }
 
 }  // namespace
