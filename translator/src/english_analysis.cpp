@@ -3276,6 +3276,26 @@ bool weatherStopped(const lexicon::CoreLexicon& core, std::vector<Token>& toks, 
   return true;
 }
 
+bool namesPerson(const Token& t);
+
+// "The printer stopped working": a thing that stopped working then broke down, "elromlott" (the
+// lexicon's "go wrong"), where what has stopped working or stops when cold no longer works
+// ("nem működik többé") and a person stopped work. "stopped working" becomes the one verb.
+bool brokeDown(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t stop) {
+  const lexicon::Entry* broke = core.find("go wrong", PartOfSpeech::verb);
+  if (stop == 0 || toks[stop - 1].tag != PartOfSpeech::noun || namesPerson(toks[stop - 1]) || !broke ||
+      toks[stop].form != VerbForm::past)
+    return false;
+  Token& verb = toks[stop];
+  verb.lemma = verb.lower = "go wrong";
+  verb.entry = broke;
+  verb.dictionarySenses.clear();
+  verb.words = toks[stop + 1].word + toks[stop + 1].words - verb.word;
+  verb.pauseAfter = toks[stop + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(stop) + 1);
+  return true;
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -3296,6 +3316,7 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
       return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
     });
     if (verb == rs.end()) continue;
+    if (verb->lemma == "work" && !perfect && brokeDown(core, toks, i)) continue;
     ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
     if (perfect) stop.form = toks[i - 1].lower == "had" ? VerbForm::past
                              : toks[i - 1].lower == "has" ? VerbForm::third : VerbForm::base;

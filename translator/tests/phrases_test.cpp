@@ -2704,5 +2704,13 @@ TEST(PhrasesTest, TheHourBeforeAVerbWithAPrefixIsItsFocus) {
   EXPECT_EQ(hungarian("The festival ends on Sunday."), "A fesztivál vasárnap véget ér.");
 }
 
+TEST(PhrasesTest, AThingThatStoppedWorkingBrokeDown) {
+  EXPECT_EQ(hungarian("The printer stopped working yesterday."), "A nyomtató tegnap elromlott.");
+  // what has stopped working, or stops under a condition, no longer works; a person stopped work
+  EXPECT_EQ(hungarian("My phone has stopped working."), "A telefonom többé nem működik.");
+  EXPECT_TRUE(has(hungarian("The heating stops working when it is cold."), "többé nem működik"));
+  EXPECT_FALSE(has(hungarian("He stopped working last year."), "romlott"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
