@@ -836,7 +836,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight/storm/fridge/freezer/heating/cuts/engineers]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=went/outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight/storm/fridge/freezer/heating/cuts/engineers]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
@@ -1321,7 +1321,7 @@ switch	n	kapcsoló ; váltás[váltások]
 switch	v	vált ; kapcsol ; át|vált ; kapcsol[when=phone/mobile/device/computer/laptop/tv/television/radio/heating/engine/camera/setting/settings/mode]
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint[obj=ra,on=ra] ; kopogtat
-tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
+tear	n	könny[könnyek] ; könnycsepp[könnycseppek,3sg=könnycseppje,when=single/few/one/two] ; szakadás[szakadások,when=wear/small/muscle/ligament/fabric/cloth]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic/end/start/beginning/half]
@@ -4242,6 +4242,7 @@ expert	n	szakértő[person]
 explanation	n	magyarázat[magyarázatok]
 explosion	n	robbanás[robbanások]
 extremely	adv	rendkívül ; nagyon
+excessively	adv	túlságosan
 fairly	adv	elég ; meglehetősen
 false	adj	hamis
 feather	n	toll[tollak]

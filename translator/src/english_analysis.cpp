@@ -3437,6 +3437,26 @@ bool weatherStopped(const lexicon::CoreLexicon& core, std::vector<Token>& toks, 
   return true;
 }
 
+bool namesPerson(const Token& t);
+
+// "The printer stopped working": a thing that stopped working then broke down, "elromlott" (the
+// lexicon's "go wrong"), where what has stopped working or stops when cold no longer works
+// ("nem működik többé") and a person stopped work. "stopped working" becomes the one verb.
+bool brokeDown(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t stop) {
+  const lexicon::Entry* broke = core.find("go wrong", PartOfSpeech::verb);
+  if (stop == 0 || toks[stop - 1].tag != PartOfSpeech::noun || namesPerson(toks[stop - 1]) || !broke ||
+      toks[stop].form != VerbForm::past)
+    return false;
+  Token& verb = toks[stop];
+  verb.lemma = verb.lower = "go wrong";
+  verb.entry = broke;
+  verb.dictionarySenses.clear();
+  verb.words = toks[stop + 1].word + toks[stop + 1].words - verb.word;
+  verb.pauseAfter = toks[stop + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(stop) + 1);
+  return true;
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -3457,6 +3477,7 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
       return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
     });
     if (verb == rs.end()) continue;
+    if (verb->lemma == "work" && !perfect && brokeDown(core, toks, i)) continue;
     ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
     if (perfect) stop.form = toks[i - 1].lower == "had" ? VerbForm::past
                              : toks[i - 1].lower == "has" ? VerbForm::third : VerbForm::base;
@@ -5442,13 +5463,15 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     // "pale blue", "dark green": before another adjective, that one may choose its sense too
     // ("halvány kék", where a pale face is "sápadt")
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
-    // "my sister is older": a predicate said of a person
+    // "my sister is older", "She looked much older": a predicate said of a person, after "be"
+    // or a verb of seeming ("idősebbnek tűnt")
     std::size_t b = i;
-    // (past an adverb of degree too: "is almost dead", "was completely free")
+    // (past an adverb of degree too: "is almost dead", "was completely free", "much older")
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
+                     (toks[i].degree == 1 && (toks[b - 1].lower == "much" || toks[b - 1].lower == "far")) ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation ||
                      (toks[b - 1].tag == PartOfSpeech::adverb && !toks[b - 1].pauseAfter && b >= 2 &&
-                      formOfBe(toks[b - 2].lower))))
+                      (formOfBe(toks[b - 2].lower) || seemsLike(toks[b - 2])))))
       --b;
     // ("is two years older": past by how much)
     if (toks[i].degree == 1 && b >= 3 && toks[b - 1].tag == PartOfSpeech::noun && unitOfTime(toks[b - 1].lemma) &&
@@ -5465,7 +5488,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       while (head + 1 < toks.size() && !toks[head].pauseAfter && toks[head + 1].tag == PartOfSpeech::noun) ++head;
       if (head > k) toks[i].modifiers.push_back(toks[head].lemma);
     }
-    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
+    if (b >= 2 && (toks[b - 1].tag == PartOfSpeech::auxiliary || seemsLike(toks[b - 1])) &&
+        namesPerson(toks[b - 2]) && !nounAfter)
       toks[i].ofPerson = true;
     // "Delivery is free", "Entry will be free": a predicate takes the sense its subject asks
     // for ("ingyenes"), past the modal and the negation before the copula
@@ -6611,6 +6635,28 @@ void soMuchBeforeANoun(std::vector<Token>& toks) {
     }
 }
 
+// "Do not tighten the cable too much", "stirred it too much": "too much" after the object a verb
+// already has says how far it is done, "túlságosan" (the lexicon's "excessively"); where it is the object itself ("ate too
+// much": "túl sokat") or before its noun ("too much salt") it stays the amount
+void tooMuchOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    if (toks[i].lower != "too much" || toks[i - 1].pauseAfter) continue;
+    if (i + 1 < toks.size() && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::adjective))
+      continue;
+    const Token& before = toks[i - 1];
+    const bool afterObject = (before.tag == PartOfSpeech::noun && toks[i - 2].tag != PartOfSpeech::auxiliary) ||
+                             listed(kObjectPronouns, before.lower) || before.lower == "it";
+    const bool verbEarlier = std::any_of(toks.begin(), toks.begin() + std::ptrdiff_t(i - 1),
+                                         [](const Token& t) { return t.tag == PartOfSpeech::verb; });
+    const lexicon::Entry* degree = core.find("excessively", PartOfSpeech::adverb);
+    if (!afterObject || !verbEarlier || !degree) continue;
+    toks[i].tag = PartOfSpeech::adverb;
+    toks[i].entry = degree;
+    toks[i].dictionarySenses.clear();
+  }
+}
+
 // "Take enough water", "have enough time": "enough" before a noun, past an adjective of it
 // ("enough fresh water"), is how much of it, a determiner ("elég vizet"); after an adjective it
 // stays the adverb ("old enough")
@@ -7458,6 +7504,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   conjunctionsOfSeveralWords(toks);
   timesOfAClause(toks);
   soMuchBeforeANoun(toks);
+  tooMuchOfDegree(core_, toks);
   demonstrativeOnes(toks);
   enoughBeforeANoun(toks);
   soOfDegree(core_, toks);

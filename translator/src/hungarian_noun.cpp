@@ -45,12 +45,13 @@ std::u16string pick2(Harmony h, std::u16string_view back, std::u16string_view fr
 }
 
 // "val"/"vel" after a vowel; after a consonant the "v" becomes that consonant ("tejjel",
-// "busszal", "kulccsal"), a double consonant staying double ("tollal").
+// "busszal", "kulccsal"), a double consonant staying double ("tollal", a digraph too: "könnyel",
+// "meggyel").
 std::u16string withInstrumental(std::u16string w, Harmony h) {
   const std::u16string tail = pick2(h, u"al", u"el");
   if (vowel(w.back())) return lengthened(std::move(w)) + u"v" + tail;
   const std::size_t n = lastConsonantLength(w);
-  if (n == 1 && w.size() >= 2 && w[w.size() - 2] == w.back()) return w + tail;
+  if (w.size() > n && w[w.size() - n - 1] == w[w.size() - n]) return w + tail;
   const char16_t first = w[w.size() - n];
   w.insert(w.size() - n, 1, first);
   return w + tail;

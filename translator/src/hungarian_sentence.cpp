@@ -104,7 +104,8 @@ constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
     "rise",  "fall",   "grow",    "increase", "decrease", "drop",    "double", "triple", "halve",
-    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump"};
+    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump",
+    "delay"};  // ("delayed by two hours": a change of time, "két órával késett")
 // What a change of amount is measured in: "twelve percent", "three points", "two degrees".
 constexpr std::string_view kMeasuresOfChange[] = {"percent", "per cent", "point", "degree"};
 
@@ -1086,6 +1087,7 @@ class Generator {
   bool emitGoalFirst();
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from, bool sinceOnly = false);
+  bool hourIsFocus() const;
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
@@ -1186,6 +1188,7 @@ class Generator {
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;        // "I like coffee": "Szeretem a kávét"
   bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
+  bool clockTimeFirst_ = false;            // the hour it happens at stands before the verb ("tízkor")
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
@@ -2280,8 +2283,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
+    // ("The market moves to the main square": a thing moved to a place is moving house too,
+    // "a főtérre költözik", where "the car moved" "mozgott")
+    const bool movedTo = v.lemma == "move" && verb + 1 < n_ && t_[verb + 1].lower == "to";
     if (const std::string_view thing = s->note("thing");
-        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_))
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_) && !movedTo)
       stem = verbOfNote(thing);  // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
     else
       stem.past = std::string(s->note("past"));
@@ -2960,11 +2966,13 @@ bool Generator::futureSaid() const {
 }
 
 // The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
-// when the passive has no "by" after its verb; null otherwise.
+// when the passive has no doer after "by" ("was delayed by two hours" names an amount, "két
+// órával késett"); null otherwise.
 const Sense* Generator::passOf(const VerbGroup& g) const {
   if (!g.passive || g.main >= n_ || !t_[g.main].entry) return nullptr;
   for (std::size_t k = g.main + 1; k < n_; ++k)
-    if (t_[k].lower == "by") return nullptr;
+    if (t_[k].lower == "by" && !(k + 1 < n_ && startsNounPhrase(k + 1) && amountOfBy(readNounPhrase(k + 1))))
+      return nullptr;
   for (const Sense& s : t_[g.main].entry->senses)
     if (!s.note("pass").empty()) return &s;
   return nullptr;
@@ -4779,16 +4787,25 @@ bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
                           (!head.plural || (p == "on" && (hs->note("time") == "n" || isDayName(head.lemma))));  // "hétfőnként"
     std::size_t end = 0;
     if (p == "at" && !np.pronoun)
-      if (const auto next = emitClockTime(pos)) end = *next;
+      if (const auto next = emitClockTime(pos)) end = *next, clockTimeFirst_ = true;
     if (!end && ((p == "for" && pos == perfectFor_) || (p == "since" && !np.pronoun) ||
                  ((p == "in" || p == "on" || p == "at") && (year || timeNoun)) ||
                  (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number)))
       end = emitPrepositionalPhrase(pos);
     if (!end) continue;
     for (std::size_t k = pos; k < end; ++k) done_[k] = true;
+    if (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number) clockTimeFirst_ = true;
     return true;
   }
   return false;
+}
+
+// Whether the hour said before the verb is what the clause tells of a subject already known
+// ("The train arrives at ten": "tízkor érkezik meg"); where the subject is news itself ("A lorry
+// overturned at six": "hatkor felborult egy teherautó") the whole event is, and the prefix stays.
+bool Generator::hourIsFocus() const {
+  return clockTimeFirst_ && (!roles_.subject || roles_.subject->definite || roles_.subject->pronoun ||
+                             roles_.subject->name);
 }
 
 // Where it happens, before a verb without a prefix or an object: "A gyerekek a kertben
@@ -5008,7 +5025,9 @@ std::size_t Generator::changeMeasuredBy() const {
     if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
     const NounPhrase np = readNounPhrase(k + 1);
     // (with its bound too: "by almost 10 percent", "by up to 10 percent")
-    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma))
+    // (a span for a change of time: "delayed by two hours")
+    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number &&
+        (listed(kMeasuresOfChange, t_[np.head].lemma) || isDuration(np)))
       return k;
   }
   return n_;
@@ -5178,7 +5197,8 @@ void Generator::emitBeforeVerb() {
     }
     const bool time = emitTimeFirst(g.main + 1);
     // "Új adókat jelentett be": a bare object takes the prefix's place, which follows the verb
-    if (emitBareObjectFirst())
+    // ("The train arrives at ten": so does the hour it happens at, "tízkor érkezik meg")
+    if (emitBareObjectFirst() || (time && hourIsFocus()))
       splitPrefix_ = true;
     else if (!time)
       emitMannerFirst();
@@ -5188,6 +5208,9 @@ void Generator::emitBeforeVerb() {
   // "have risen sharply since January": how it was done stands nearest the verb, after the time
   // ("január óta meredeken emelkedtek")
   if (emitTimeFirst(g.main + 1)) {
+    // ("The concert ends at ten": the hour before a change with its own prefix is its focus,
+    // "tízkor ér véget")
+    if (hourIsFocus() && changeOfItself()) splitPrefix_ = true;
     emitMannerFirst(true);
     return;
   }
@@ -7263,6 +7286,16 @@ std::vector<HungarianWord> Generator::run() {
   // ("If you cannot log in": what the reader is unable to do, "Ha nem tud bejelentkezni")
   if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
       !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
+    roles_.verb.modal = "hat";
+  // "Residents can claim a refund", "Members can borrow up to five books": "can" before a verb
+  // of a right one has is leave, not skill, "igényelhetnek", "kölcsönözhetnek" (what one is
+  // unable to do, a question and a past stay "tud")
+  static constexpr std::string_view kDoneByRight[] = {
+      "claim", "apply", "request", "register", "park", "borrow", "vote", "join", "enter", "book",
+      "cancel", "exchange", "return", "choose", "opt", "bring", "use", "collect", "attend", "stay"};
+  if (roles_.verb.modal == "tud" && !roles_.inverted && !roles_.verb.past && !roles_.verb.negative &&
+      !roles_.verb.passive && roles_.verb.main != n_ && roles_.verb.firstAux < n_ &&
+      t_[roles_.verb.firstAux].lower == "can" && listed(kDoneByRight, t_[roles_.verb.main].lemma))
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   for (std::size_t k = 0; k < n_; ++k)

@@ -1048,7 +1048,7 @@ TEST(ConstructionsTest, ASecondPresentVerbAfterAndAgreesWithItsSubject) {
 
 TEST(ConstructionsTest, AClockTimeTakesKorWhateverTheVerbGoverns) {
   // "arrive at" governs a place's case; "at nine" is a time
-  EXPECT_EQ(hungarian("We arrived at nine."), "Kilenckor megérkeztünk.");
+  EXPECT_EQ(hungarian("We arrived at nine."), "Kilenckor érkeztünk meg.");
   EXPECT_EQ(hungarian("The train leaves at nine."), "A vonat kilenckor indul.");
 }
 
@@ -2457,7 +2457,7 @@ TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
 TEST(ConstructionsTest, AParticleOfDirectionAfterAVerbOfMovingIsItsPrefix) {
   EXPECT_EQ(hungarian("The sun went down."), "A nap lement.");
   EXPECT_EQ(hungarian("He fell down and cried."), "Leesett, és sírt.");
-  EXPECT_EQ(hungarian("She came back at six."), "Hatkor visszajött.");
+  EXPECT_EQ(hungarian("She came back at six."), "Hatkor jött vissza.");
   // a phrasal verb of three words keeps its own verb ("kitalált", not "feljött")
   EXPECT_EQ(hungarian("He came up with a good idea.").find("jött"), std::string::npos);
 }
@@ -4933,9 +4933,9 @@ TEST(ConstructionsTest, AParticipleOpeningTheSentenceDescribesItsNoun) {
 namespace lexiton::translator {
 namespace {
 
-// "I ... you" of an irregular verb takes "-lak/-lek" as a regular one does ("Felveszlek").
+// "I ... you" of an irregular verb takes "-lak/-lek" as a regular one does ("veszlek fel").
 TEST(ConstructionsTest, IPickYouUpIsFelveszlek) {
-  EXPECT_EQ(hungarian("I'll pick you up from the station at seven."), "Hétkor felveszlek az állomásról.");
+  EXPECT_EQ(hungarian("I'll pick you up from the station at seven."), "Hétkor veszlek fel az állomásról.");
 }
 
 }  // namespace
@@ -5076,7 +5076,7 @@ namespace {
 // fényképet", "Amikor meghallotta a hírt"); a film one saw stays seen ("Tegnap láttam a filmet").
 TEST(ConstructionsTest, WhatOneSawAtAMomentIsCaught) {
   EXPECT_EQ(hungarian("Her eyes filled with tears when she saw the photograph."),
-            "A szeme megtelt könnycseppekkel, amikor meglátta a fényképet.");
+            "A szeme megtelt könnyekkel, amikor meglátta a fényképet.");
   EXPECT_EQ(hungarian("When he heard the news, he called me."), "Amikor meghallotta a hírt, felhívott.");
   EXPECT_EQ(hungarian("I saw the film yesterday."), "Tegnap láttam a filmet.");
 }
@@ -6433,7 +6433,7 @@ TEST(ConstructionsTest, UpToANumberIsAkar) {
 }
 
 TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
-  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1ratot k\xC3\xA9sleltett\xC3\xA9k k\xC3\xA9t \xC3\xB3r\xC3\xA1val.");
+  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1rat k\xC3\xA9t \xC3\xB3r\xC3\xA1val k\xC3\xA9sett.");
 }
 
 TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
@@ -6662,6 +6662,32 @@ TEST(ConstructionsTest, ACountsBoundOpensNoClause) {
   EXPECT_EQ(hungarian("Students who miss more than three lessons may lose their place."),
             "A diákok, akik több mint három órát hiányolnak, elveszthetik a helyüket.");
   EXPECT_EQ(hungarian("We sold more than fifty tickets."), "Több mint ötven jegyet adtunk el.");
+}
+
+TEST(ConstructionsTest, TooMuchAfterTheObjectSaysHowFar) {
+  // after the object the verb has, how far it is done: "túlságosan"
+  EXPECT_EQ(hungarian("Do not tighten the cable too much."), "Ne húzza meg a kábelt túlságosan.");
+  EXPECT_EQ(hungarian("Do not stir it too much."), "Ne keverje túlságosan.");
+  // as the object itself, or before its noun, the amount
+  EXPECT_EQ(hungarian("I ate too much."), "Túl sokat ettem.");
+  EXPECT_TRUE(has(hungarian("Do not add too much salt."), "túl sok"));
+}
+
+TEST(ConstructionsTest, APersonLooksOldAsAPerson) {
+  // after a verb of seeming, and past "much", an adjective of a person takes its sense for people
+  EXPECT_EQ(hungarian("She looked much older."), "Sokkal idősebbnek tűnt.");
+  EXPECT_EQ(hungarian("He is much older than me."), "Ő sokkal idősebb nálam.");
+  EXPECT_EQ(hungarian("The man looked old."), "A férfi idősnek tűnt.");
+  // a thing stays "régi"
+  EXPECT_TRUE(has(hungarian("The house looked old."), "réginek"));
+}
+
+TEST(ConstructionsTest, DelayedByASpanIsLateByIt) {
+  // "by" a span of time is how late, no doer: what befalls the subject, the span before the verb
+  EXPECT_EQ(hungarian("The train was delayed by two hours."), "A vonat két órával késett.");
+  EXPECT_EQ(hungarian("Our flight was delayed by forty minutes."), "A járatunk negyven perccel késett.");
+  // a doer after "by" keeps the passive's act
+  EXPECT_FALSE(has(hungarian("The match was delayed by rain."), "késett"));
 }
 
 }  // namespace

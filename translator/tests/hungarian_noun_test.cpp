@@ -100,6 +100,7 @@ TEST(HungarianNounTest, TheInstrumentalAssimilatesItsV) {
   EXPECT_EQ(form(noun("busz"), Case::instrumental), "busszal") << "a digraph doubles its first letter";
   EXPECT_EQ(form(noun("kulcs", "kulcsok"), Case::instrumental), "kulccsal");
   EXPECT_EQ(form(noun("toll", "tollak"), Case::instrumental), "tollal") << "a double consonant stays double";
+  EXPECT_EQ(form(noun("könny", "könnyek"), Case::instrumental), "könnyel") << "so does a doubled digraph";
   EXPECT_EQ(form(noun("autó"), Case::instrumental), "autóval");
   EXPECT_EQ(form(noun("alma"), Case::instrumental), "almával");
 }
