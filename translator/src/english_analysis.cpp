@@ -4398,7 +4398,7 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     const std::size_t n = (toks[i + 1].lower == "a" || toks[i + 1].lower == "an") ? i + 2 : i + 1;
     // ("waited for over an hour": a unit of time after "a" counts one, "több mint egy órán át")
-    const bool oneUnit = n == i + 2 && toks[n].tag == PartOfSpeech::noun && unitOfTime(toks[n].lemma);
+    const bool oneUnit = n == i + 2 && n < toks.size() && toks[n].tag == PartOfSpeech::noun && unitOfTime(toks[n].lemma);
     if (toks[i].lower != "over" || n >= toks.size() ||
         (!oneUnit && (toks[n].tag != PartOfSpeech::number || (n == i + 2 && toks[n].value < 100))))
       continue;

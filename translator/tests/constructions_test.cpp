@@ -4138,6 +4138,13 @@ TEST(ConstructionsTest, ACountedTimeMayCloseTheSentence) {
   EXPECT_EQ(hungarian("The bus left ten minutes early"), "A busz tíz perccel korábban indult");
 }
 
+// Found by fuzzing: "over" and an article closing the sentence was read past the last word for
+// the unit of time after them.
+TEST(ConstructionsTest, OverAndAnArticleMayCloseTheSentence) {
+  EXPECT_FALSE(hungarian("We waited over an").empty());
+  EXPECT_FALSE(hungarian("The birds are over a").empty());
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 
