@@ -453,7 +453,7 @@ TEST(TranslationQualityTest, TheSeventeenthDevelopmentCorpusStaysAboveItsFloorIn
 
 // A tenth, tuned on in the seventeenth round.
 TEST(TranslationQualityTest, TheEighteenthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV18_CORPUS, 150, 52.0);
+  expectFloorInHungarianWords(LEXITON_DEV18_CORPUS, 150, 55.0);
 }
 
 }  // namespace
